@@ -1,0 +1,45 @@
+// Conversions between amount texts and numbers. The displayed texts are the
+// game's state, so every rule goes through one of these four conversions.
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+class QLocale;
+
+namespace amounts {
+
+// The user's number format: the two characters the strict value and the
+// general number text depend on.
+struct NumberFormat {
+    QChar decimal = u'.';
+    QChar group = u',';
+
+    static NumberFormat fromLocale(const QLocale &locale);
+};
+
+// Reads as much of a number as the text starts with: blanks, tabs and line
+// feeds are skipped anywhere, '.' is always the decimal point, E or D starts
+// an exponent. Never fails: no number reads as 0, too large a number as
+// +/-infinity (the checked arithmetic refuses it).
+double leadingValue(QStringView text);
+
+// The number the whole text spells in the user's format, or nothing.
+std::optional<double> strictValue(QStringView text, const NumberFormat &format);
+
+// True exactly when the text has a strict value.
+bool isNumeric(QStringView text, const NumberFormat &format);
+
+// Shortest text of the value rounded to 15 significant digits; exponent form
+// for magnitudes 15 plain digits cannot show (see amounts.cpp for the rule).
+QString generalText(double value, const NumberFormat &format);
+
+// Reads back an amount text the game wrote itself (money, winnings): the
+// strict value where there is one, so a ',' decimal survives the round trip,
+// otherwise the leading-number value.
+double amountValue(QStringView text, const NumberFormat &format);
+
+} // namespace amounts
