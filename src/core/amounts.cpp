@@ -201,19 +201,32 @@ std::optional<double> strictValue(QStringView text, const NumberFormat &format)
         number.negative = at(0) == u'-';
         ++pos;
     }
+    // Groups are checked: a first group of one to three digits, then groups
+    // of exactly three. "0,5" in a '.'-decimal format is a slip for a half,
+    // not five, and must not be taken as a bet.
     bool fraction = false;
+    bool grouped = false;
+    int groupDigits = 0;
+    const auto groupClosed = [&] { return grouped ? groupDigits == 3 : groupDigits >= 1 && groupDigits <= 3; };
     for (; pos < body.size(); ++pos) {
         const QChar c = body[pos];
-        if (isDigit(c.unicode()))
+        if (isDigit(c.unicode())) {
             number.addDigit(c.unicode(), fraction);
-        else if (c == format.decimal && !fraction)
+            groupDigits += fraction ? 0 : 1;
+        } else if (c == format.decimal && !fraction) {
+            if (grouped && groupDigits != 3)
+                return std::nullopt;
             fraction = true;
-        else if (grouping && c == format.group && !fraction && pos > 0 && isDigit(at(pos - 1)) && isDigit(at(pos + 1)))
-            continue; // group sizes are not checked: "1,00" is 100
-        else
+        } else if (grouping && c == format.group && !fraction) {
+            if (!groupClosed())
+                return std::nullopt;
+            grouped = true;
+            groupDigits = 0;
+        } else {
             break;
+        }
     }
-    if (!number.hasDigits)
+    if (!number.hasDigits || (grouped && !fraction && groupDigits != 3))
         return std::nullopt;
     if (pos < body.size() && isExponentLetter(at(pos))) {
         ++pos;

@@ -117,7 +117,11 @@ private slots:
         QTest::newRow("point alone") << dot << "." << nothing;
         QTest::newRow("two points") << dot << "1.2.3" << nothing;
         QTest::newRow("grouped") << dot << "12,345,678.5" << 12345678.5;
-        QTest::newRow("short group") << dot << "1,00" << 100.0;
+        QTest::newRow("short group") << dot << "1,00" << nothing;
+        QTest::newRow("long group") << dot << "1,0000" << nothing;
+        QTest::newRow("long first group") << dot << "1000,000" << nothing;
+        QTest::newRow("comma slip for a half") << dot << "0,5" << nothing;
+        QTest::newRow("two groups") << dot << "1,000,000" << 1e6;
         QTest::newRow("group first") << dot << ",100" << nothing;
         QTest::newRow("group after sign") << dot << "-,100" << nothing;
         QTest::newRow("group last") << dot << "100," << nothing;
@@ -142,7 +146,7 @@ private slots:
         QTest::newRow("currency") << dot << "\u00A5100" << nothing;
         QTest::newRow("comma decimal") << comma << "0,5" << 0.5;
         QTest::newRow("comma grouped") << comma << "1.000.000,25" << 1000000.25;
-        QTest::newRow("comma point is group") << comma << "1.5" << 15.0;
+        QTest::newRow("comma point slip") << comma << "1.5" << nothing;
         QTest::newRow("comma two decimals") << comma << "1,2,3" << nothing;
         QTest::newRow("comma exponent") << comma << "1,5E-07" << 1.5e-7;
         QTest::newRow("nbsp grouped") << nbsp << "1\u00A0000,5" << 1000.5;
