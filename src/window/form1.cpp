@@ -1,0 +1,156 @@
+#include "window/form1.h"
+
+#include "window/design.h"
+#include "window/looks.h"
+#include "window/platform.h"
+
+#include <QIcon>
+#include <QPainter>
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+namespace {
+
+QString utf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QRect pixelRect(int left, int top, int width, int height)
+{
+    using design::pixels;
+    return {pixels(left), pixels(top), pixels(width), pixels(height)};
+}
+
+bool sizedToText(design::Look look)
+{
+    return look == design::Look::Caption || look == design::Look::Yen;
+}
+
+QIcon iconPicture()
+{
+    // 32 x 32 in 256 colours.
+    const QImage image = art::render(QStringLiteral(":/art/icon.svg"), QSize(32, 32));
+    return QIcon(QPixmap::fromImage(image.convertToFormat(QImage::Format_Indexed8)));
+}
+
+} // namespace
+
+Form1::Form1(Platform &platform, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                          | Qt::WindowCloseButtonHint)
+    , platform_(platform)
+    , format_(platform.numberFormat())
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(utf8(design::window.title));
+    setWindowIcon(iconPicture());
+    looks::applyWindowFont(this);
+    background_ = QPixmap::fromImage(art::render(QStringLiteral(":/art/background.svg"), QSize(400, 300)));
+
+    const QRect client = pixelRect(design::window.left, design::window.top, design::window.width, design::window.height);
+    setGeometry(client);
+    setFixedSize(client.size());
+
+    std::vector<std::pair<int, QWidget *>> focusable;
+    for (const design::Control &c : design::controls) {
+        QWidget *w = create(c);
+        w->setObjectName(c.index < 0 ? utf8(c.name) : QStringLiteral("%1(%2)").arg(utf8(c.name)).arg(c.index));
+        w->setGeometry(pixelRect(c.left, c.top, c.width, c.height));
+        looks::apply(w, c.look);
+        if (sizedToText(c.look))
+            w->resize(w->sizeHint());
+        w->setVisible(c.visible);
+        if (w->focusPolicy() != Qt::NoFocus)
+            focusable.emplace_back(c.tabIndex, w);
+    }
+    std::sort(focusable.begin(), focusable.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusable.size(); ++i)
+        setTabOrder(focusable[i - 1].second, focusable[i].second);
+
+    QTimer **members[] = {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5};
+    for (std::size_t i = 0; i < design::timers.size(); ++i) {
+        auto *t = new QTimer(this);
+        t->setObjectName(utf8(design::timers[i].name));
+        t->setInterval(design::timers[i].interval);
+        *members[i] = t;
+    }
+    Timer5->setTimerType(Qt::PreciseTimer); // the stop wait is a promise to the player
+
+    wire();
+    Bet->setFocus();
+    Form_Load();
+}
+
+QWidget *Form1::create(const design::Control &c)
+{
+    const QString text = utf8(c.text);
+    switch (c.kind) {
+    case design::Kind::PictureBox: return Output.at(static_cast<std::size_t>(c.index)) = new ReelPicture(c.index, this);
+    case design::Kind::TextBox:
+        Bet = new QLineEdit(text, this);
+        Bet->setMaxLength(std::numeric_limits<int>::max()); // no length limit
+        return Bet;
+    case design::Kind::PushButton: {
+        auto *button = new QPushButton(text, this);
+        button->setAutoDefault(false); // Enter in the bet box presses nothing
+        (c.name == "Controller" ? Controller : Secret) = button;
+        return button;
+    }
+    case design::Kind::Label: break;
+    }
+    ClickLabel **labels[] = {&Label1, &Money, &Label3, &Label4, &Label5, &Winnings, &Comment};
+    const char *names[] = {"Label1", "Money", "Label3", "Label4", "Label5", "Winnings", "Comment"};
+    auto *label = new ClickLabel(text, this);
+    label->setTextFormat(Qt::PlainText); // texts are the game's state, never markup
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        if (c.name == names[i])
+            *labels[i] = label;
+    }
+    return label;
+}
+
+void Form1::wire()
+{
+    for (ReelPicture *reel : Output)
+        connect(reel, &ClickLabel::clicked, this, [this, reel] { Output_Click(reel->index()); });
+    connect(Money, &ClickLabel::clicked, this, &Form1::Money_Click);
+    connect(Winnings, &ClickLabel::clicked, this, &Form1::Winnings_Click);
+    connect(Controller, &QPushButton::clicked, this, &Form1::Controller_Click);
+    connect(Secret, &QPushButton::clicked, this, &Form1::Secret_Click);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(Timer2, &QTimer::timeout, this, &Form1::Timer2_Timer);
+    connect(Timer3, &QTimer::timeout, this, &Form1::Timer3_Timer);
+    connect(Timer4, &QTimer::timeout, this, &Form1::Timer4_Timer);
+    connect(Timer5, &QTimer::timeout, this, &Form1::Timer5_Timer);
+}
+
+void Form1::Form_Load()
+{
+    Steps.fullReset();
+}
+
+void Form1::PutFace(int reel, int face)
+{
+    ReelPicture *output = Output.at(static_cast<std::size_t>(reel));
+    output->setPicture(Images.picture(face + 1));
+    output->setTag(QString::number(face));
+}
+
+double Form1::amountOf(const QString &text) const
+{
+    return amounts::amountValue(text, format_);
+}
+
+QString Form1::textOf(double amount) const
+{
+    return amounts::generalText(amount, format_);
+}
+
+void Form1::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, background_);
+}
