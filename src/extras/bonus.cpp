@@ -1,0 +1,17 @@
+// The winnings bonus: 100 into the money, in any phase of a round.
+#include "core/checkedmath.h"
+#include "window/form1.h"
+#include "window/platform.h"
+
+void Form1::Bonus()
+{
+    const std::optional<double> money = checkedmath::sum(amountOf(Money->text()), 100);
+    if (money) {
+        Comment->setText(QStringLiteral("You've got it!"));
+        Winnings->setText(QStringLiteral("100"));
+        Money->setText(textOf(*money));
+    } else {
+        platform_.MsgBox(QStringLiteral("That bonus is too big to pay out."), msgbox::OkOnly, QStringLiteral("Stop!"));
+    }
+    Steps.partialReset();
+}
