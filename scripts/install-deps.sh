@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building (run) or testing (test) needs,
+# and only those that are missing. One list for both set-up commands.
+set -euo pipefail
+
+purpose=${1:-run}
+packages=(g++ cmake ninja-build pkgconf qt6-base-dev qt6-svg-dev libgl-dev fonts-urw-base35)
+if [[ $purpose == test ]]; then
+    packages+=(xvfb xauth)
+fi
+
+missing=()
+if command -v dpkg-query >/dev/null 2>&1; then
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+else
+    echo "This is not a Debian-like system: install these packages (or your system's equivalents) yourself:" >&2
+    echo "  ${packages[*]}" >&2
+    exit 1
+fi
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+if ! command -v apt-get >/dev/null 2>&1; then
+    echo "apt-get not found: install these packages yourself: ${missing[*]}" >&2
+    exit 1
+fi
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+    command -v sudo >/dev/null 2>&1 || { echo "Run as root or install sudo; missing: ${missing[*]}" >&2; exit 1; }
+    sudo=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq "${missing[@]}"
