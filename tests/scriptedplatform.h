@@ -21,10 +21,10 @@ public:
     {
     }
 
-    QList<ShownBox> boxes;   // every box shown, in order
-    QList<int> answers;      // answers to give, in order; OK (1) once empty
-    QList<float> draws;      // values to draw, in order; 0 once empty
-    int ended = 0;           // times End() was called
+    QList<ShownBox> boxes; // every box shown, in order
+    QList<int> answers;    // answers to give, in order; OK (1) once empty
+    QList<float> draws;    // values to draw, in order; 0 once empty
+    int ended = 0;         // times End() was called
 
     int MsgBox(const QString &prompt, int style, const QString &title) override
     {

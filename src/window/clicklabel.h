@@ -23,7 +23,8 @@ protected:
 
     void mouseReleaseEvent(QMouseEvent *event) override
     {
-        const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+        const bool click =
+            pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
         pressed_ = false;
         QLabel::mouseReleaseEvent(event);
         if (click)

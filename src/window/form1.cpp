@@ -50,7 +50,8 @@ Form1::Form1(Platform &platform, QWidget *parent)
     looks::applyWindowFont(this);
     background_ = QPixmap::fromImage(art::render(QStringLiteral(":/art/background.svg"), QSize(400, 300)));
 
-    const QRect client = pixelRect(design::window.left, design::window.top, design::window.width, design::window.height);
+    const QRect client =
+        pixelRect(design::window.left, design::window.top, design::window.width, design::window.height);
     setGeometry(client);
     setFixedSize(client.size());
 

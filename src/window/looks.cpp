@@ -25,9 +25,9 @@ QFont scriptFont()
 {
     // Where the designed face is missing, a script face stands in; failing
     // that, the matcher falls back to any italic face.
-    QFont::insertSubstitutions(QStringLiteral("Monotype Corsiva"),
-                               {QStringLiteral("Z003"), QStringLiteral("URW Chancery L"),
-                                QStringLiteral("TeX Gyre Chorus")});
+    QFont::insertSubstitutions(
+        QStringLiteral("Monotype Corsiva"),
+        {QStringLiteral("Z003"), QStringLiteral("URW Chancery L"), QStringLiteral("TeX Gyre Chorus")});
     QFont font(QStringLiteral("Monotype Corsiva"));
     font.setPointSizeF(27.75);
     font.setItalic(true);

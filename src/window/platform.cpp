@@ -28,7 +28,8 @@ int DesktopPlatform::MsgBox(const QString &prompt, int style, const QString &tit
     QList<Choice> choices;
     switch (style & 0x0F) {
     case msgbox::YesNoCancel:
-        choices = {{QMessageBox::Yes, msgbox::Yes}, {QMessageBox::No, msgbox::No}, {QMessageBox::Cancel, msgbox::Cancel}};
+        choices = {
+            {QMessageBox::Yes, msgbox::Yes}, {QMessageBox::No, msgbox::No}, {QMessageBox::Cancel, msgbox::Cancel}};
         break;
     case msgbox::YesNo: choices = {{QMessageBox::Yes, msgbox::Yes}, {QMessageBox::No, msgbox::No}}; break;
     default: choices = {{QMessageBox::Ok, msgbox::Ok}}; break;

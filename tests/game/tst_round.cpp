@@ -79,8 +79,7 @@ void TestRound::tickTouchesOnlyItsReel()
     w.Bet->setText("10");
     w.Controller_Click();
     tickFaces(w, p, {1, 1, 1, 1});
-    void (Form1::*ticks[])() = {&Form1::Timer1_Timer, &Form1::Timer2_Timer, &Form1::Timer3_Timer,
-                                &Form1::Timer4_Timer};
+    void (Form1::*ticks[])() = {&Form1::Timer1_Timer, &Form1::Timer2_Timer, &Form1::Timer3_Timer, &Form1::Timer4_Timer};
     for (int reel = 0; reel < 4; ++reel) {
         QStringList expected = stateOf(w);
         expected.replaceInStrings(QStringLiteral("Output(%1)=1").arg(reel), QStringLiteral("Output(%1)=3").arg(reel));
@@ -100,16 +99,36 @@ void TestRound::payouts_data()
     QTest::addColumn<QString>("money");
     QTest::addColumn<QString>("winnings");
 
-    QTest::newRow("jackpot") << "10" << Faces{0, 0, 0, 0} << "Jackpot!!!" << "1490" << "500";
-    QTest::newRow("four heads") << "10" << Faces{2, 2, 2, 2} << "Four Heads!!" << "1240" << "250";
-    QTest::newRow("triple 0-1-3") << "10" << Faces{1, 1, 3, 1} << "Triple Strike!" << "1090" << "100";
-    QTest::newRow("triple 1-2-3") << "10" << Faces{0, 2, 2, 2} << "Triple Strike!" << "1090" << "100";
-    QTest::newRow("double double") << "10" << Faces{3, 0, 3, 0} << "Double Double!!" << "1240" << "250";
-    QTest::newRow("pair on 1 and 3") << "10" << Faces{3, 1, 2, 1} << "Double" << "1040" << "50";
-    QTest::newRow("pair on 2 and 3") << "10" << Faces{2, 0, 1, 1} << "Double!" << "1040" << "50";
-    QTest::newRow("tough luck") << "10" << Faces{3, 0, 1, 2} << "Tough Luck!" << "990" << "0";
-    QTest::newRow("fractional double") << "2.5" << Faces{2, 0, 1, 1} << "Double!" << "1010" << "12.5";
-    QTest::newRow("whole money jackpot") << "1000" << Faces{0, 0, 0, 0} << "Jackpot!!!" << "50000" << "50000";
+    QTest::newRow("jackpot") << "10" << Faces{0, 0, 0, 0} << "Jackpot!!!"
+                             << "1490"
+                             << "500";
+    QTest::newRow("four heads") << "10" << Faces{2, 2, 2, 2} << "Four Heads!!"
+                                << "1240"
+                                << "250";
+    QTest::newRow("triple 0-1-3") << "10" << Faces{1, 1, 3, 1} << "Triple Strike!"
+                                  << "1090"
+                                  << "100";
+    QTest::newRow("triple 1-2-3") << "10" << Faces{0, 2, 2, 2} << "Triple Strike!"
+                                  << "1090"
+                                  << "100";
+    QTest::newRow("double double") << "10" << Faces{3, 0, 3, 0} << "Double Double!!"
+                                   << "1240"
+                                   << "250";
+    QTest::newRow("pair on 1 and 3") << "10" << Faces{3, 1, 2, 1} << "Double"
+                                     << "1040"
+                                     << "50";
+    QTest::newRow("pair on 2 and 3") << "10" << Faces{2, 0, 1, 1} << "Double!"
+                                     << "1040"
+                                     << "50";
+    QTest::newRow("tough luck") << "10" << Faces{3, 0, 1, 2} << "Tough Luck!"
+                                << "990"
+                                << "0";
+    QTest::newRow("fractional double") << "2.5" << Faces{2, 0, 1, 1} << "Double!"
+                                       << "1010"
+                                       << "12.5";
+    QTest::newRow("whole money jackpot") << "1000" << Faces{0, 0, 0, 0} << "Jackpot!!!"
+                                         << "50000"
+                                         << "50000";
 }
 
 void TestRound::payouts()

@@ -43,22 +43,38 @@ void TestSpin::refusals_data()
     const QString funds = "You don't have enough money.";
     const QString greedy = "Bet something greedy!";
     const QString tooBig = "That bet is too big to pay out.";
-    QTest::newRow("initial zero") << Dot << "1000" << "0" << greedy;
-    QTest::newRow("empty") << Dot << "1000" << "" << number;
-    QTest::newRow("blanks") << Dot << "1000" << "   " << number;
-    QTest::newRow("letters") << Dot << "1000" << "ten" << number;
-    QTest::newRow("trailing junk") << Dot << "1000" << "10$" << number;
-    QTest::newRow("over the money") << Dot << "1000" << "1001" << funds;
-    QTest::newRow("a hair over") << Dot << "999.5" << "999.51" << funds;
-    QTest::newRow("negative mints nothing") << Dot << "1000" << "-5" << greedy;
-    QTest::newRow("large negative") << Dot << "1000" << "-5000" << greedy;
-    QTest::newRow("negative zero") << Dot << "1000" << "-0" << greedy;
-    QTest::newRow("zero written long") << Dot << "1000" << "0.000E+5" << greedy;
-    QTest::newRow("out of range") << Dot << "1000" << "1E400" << number;
-    QTest::newRow("comma slip under dot format") << Dot << "1000" << "0,5" << number;
-    QTest::newRow("dot under comma format") << Comma << "1000" << "0.5" << number;
-    QTest::newRow("jackpot would overflow") << Dot << "1E+308" << "1E+307" << tooBig;
-    QTest::newRow("money zero") << Dot << "0" << "1" << funds;
+    QTest::newRow("initial zero") << Dot << "1000"
+                                  << "0" << greedy;
+    QTest::newRow("empty") << Dot << "1000"
+                           << "" << number;
+    QTest::newRow("blanks") << Dot << "1000"
+                            << "   " << number;
+    QTest::newRow("letters") << Dot << "1000"
+                             << "ten" << number;
+    QTest::newRow("trailing junk") << Dot << "1000"
+                                   << "10$" << number;
+    QTest::newRow("over the money") << Dot << "1000"
+                                    << "1001" << funds;
+    QTest::newRow("a hair over") << Dot << "999.5"
+                                 << "999.51" << funds;
+    QTest::newRow("negative mints nothing") << Dot << "1000"
+                                            << "-5" << greedy;
+    QTest::newRow("large negative") << Dot << "1000"
+                                    << "-5000" << greedy;
+    QTest::newRow("negative zero") << Dot << "1000"
+                                   << "-0" << greedy;
+    QTest::newRow("zero written long") << Dot << "1000"
+                                       << "0.000E+5" << greedy;
+    QTest::newRow("out of range") << Dot << "1000"
+                                  << "1E400" << number;
+    QTest::newRow("comma slip under dot format") << Dot << "1000"
+                                                 << "0,5" << number;
+    QTest::newRow("dot under comma format") << Comma << "1000"
+                                            << "0.5" << number;
+    QTest::newRow("jackpot would overflow") << Dot << "1E+308"
+                                            << "1E+307" << tooBig;
+    QTest::newRow("money zero") << Dot << "0"
+                                << "1" << funds;
 }
 
 void TestSpin::refusals()
@@ -94,17 +110,39 @@ void TestSpin::accepted_data()
     QTest::addColumn<QString>("bet");
     QTest::addColumn<QString>("left");
 
-    QTest::newRow("ten") << Dot << "1000" << "10" << "990";
-    QTest::newRow("all the money") << Dot << "1000" << "1000" << "0";
-    QTest::newRow("a half") << Dot << "1000" << "0.5" << "999.5";
-    QTest::newRow("blanks around") << Dot << " 1000" << "  10\t" << "990";
-    QTest::newRow("exponent") << Dot << "1000" << "1E2" << "900";
-    QTest::newRow("D exponent") << Dot << "1000" << "2.5d1" << "975";
-    QTest::newRow("grouped bet taken whole") << Dot << "1000" << "1,000" << "0";
-    QTest::newRow("comma decimal half") << Comma << "1000" << "0,5" << "999,5";
-    QTest::newRow("comma decimal money") << Comma << "999,5" << "999,5" << "0";
-    QTest::newRow("tiny fraction") << Dot << "1000" << "0.001" << "999.999";
-    QTest::newRow("huge but payable") << Dot << "1E+300" << "1E+299" << "9E+299";
+    QTest::newRow("ten") << Dot << "1000"
+                         << "10"
+                         << "990";
+    QTest::newRow("all the money") << Dot << "1000"
+                                   << "1000"
+                                   << "0";
+    QTest::newRow("a half") << Dot << "1000"
+                            << "0.5"
+                            << "999.5";
+    QTest::newRow("blanks around") << Dot << " 1000"
+                                   << "  10\t"
+                                   << "990";
+    QTest::newRow("exponent") << Dot << "1000"
+                              << "1E2"
+                              << "900";
+    QTest::newRow("D exponent") << Dot << "1000"
+                                << "2.5d1"
+                                << "975";
+    QTest::newRow("grouped bet taken whole") << Dot << "1000"
+                                             << "1,000"
+                                             << "0";
+    QTest::newRow("comma decimal half") << Comma << "1000"
+                                        << "0,5"
+                                        << "999,5";
+    QTest::newRow("comma decimal money") << Comma << "999,5"
+                                         << "999,5"
+                                         << "0";
+    QTest::newRow("tiny fraction") << Dot << "1000"
+                                   << "0.001"
+                                   << "999.999";
+    QTest::newRow("huge but payable") << Dot << "1E+300"
+                                      << "1E+299"
+                                      << "9E+299";
 }
 
 void TestSpin::accepted()
