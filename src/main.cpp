@@ -2,17 +2,22 @@
 #include "window/platform.h"
 
 #include <QApplication>
+#include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 
-// Without a display Qt aborts with a fatal message; say it in one line instead.
-void noDisplay(QtMsgType type, const QMessageLogContext &, const QString &message)
+// Without a display Qt aborts with a fatal message and a few lines of
+// diagnostics; say it in one line instead. Messages from start-up are held
+// back until it is known whether the start succeeded.
+QStringList startupMessages;
+
+void holdStartupMessage(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
     if (type != QtFatalMsg) {
-        std::fprintf(stderr, "%s\n", qPrintable(message));
+        startupMessages.append(message);
         return;
     }
     std::fprintf(stderr, "facereel: cannot open a display to show the game window (is DISPLAY set?)\n");
@@ -23,9 +28,11 @@ void noDisplay(QtMsgType type, const QMessageLogContext &, const QString &messag
 
 int main(int argc, char *argv[])
 {
-    const QtMessageHandler previous = qInstallMessageHandler(noDisplay);
+    qInstallMessageHandler(holdStartupMessage);
     QApplication app(argc, argv);
-    qInstallMessageHandler(previous);
+    qInstallMessageHandler(nullptr);
+    for (const QString &message : std::as_const(startupMessages))
+        qWarning().noquote() << message;
     QApplication::setApplicationName(QStringLiteral("Facereel"));
     QApplication::setApplicationVersion(QStringLiteral(FACEREEL_VERSION));
 
