@@ -80,6 +80,12 @@ Form1::Form1(Platform &platform, QWidget *parent)
     }
     Timer5->setTimerType(Qt::PreciseTimer); // the stop wait is a promise to the player
 
+    // Screen readers announce each amount with the caption beside it.
+    Label1->setBuddy(Money);
+    Label4->setBuddy(Bet);
+    Label5->setBuddy(Winnings);
+    Bet->setAccessibleName(QStringLiteral("Bet"));
+
     wire();
     Bet->setFocus();
     Form_Load();

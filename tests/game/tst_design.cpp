@@ -3,6 +3,7 @@
 #include "window/design.h"
 #include "window/form1.h"
 
+#include <QAccessible>
 #include <QFontInfo>
 #include <QTest>
 
@@ -18,6 +19,7 @@ private slots:
     void colours();
     void focusAndKeys();
     void reelsSpeak();
+    void captionsLabelTheirBoxes();
 };
 
 void TestDesign::controls_data()
@@ -189,12 +191,28 @@ void TestDesign::reelsSpeak()
         QCOMPARE(w.Output[i]->accessibleDescription(), QString());
     }
     const QStringList said{"Face 0 (jackpot)", "Face 1", "Face 2", "Face 3"};
+    QAccessibleInterface *reel = QAccessible::queryAccessibleInterface(w.Output[2]);
+    QCOMPARE(reel->text(QAccessible::Name), QStringLiteral("Reel 3"));
     for (int face = 0; face < 4; ++face) {
         w.PutFace(2, face);
-        QCOMPARE(w.Output[2]->accessibleDescription(), said[face]);
+        QCOMPARE(reel->text(QAccessible::Description), said[face]);
         QCOMPARE(w.Output[2]->tag(), QString::number(face));
         QCOMPARE(w.Output[2]->picture().toImage(), w.Images.picture(face + 1).toImage());
     }
+}
+
+void TestDesign::captionsLabelTheirBoxes()
+{
+    ScriptedPlatform platform;
+    Form1 w(platform);
+    const QList<std::pair<QWidget *, QWidget *>> pairs{
+        {w.Money, w.Label1}, {w.Bet, w.Label4}, {w.Winnings, w.Label5}};
+    for (const auto &[box, caption] : pairs) {
+        const auto relations = QAccessible::queryAccessibleInterface(box)->relations(QAccessible::Label);
+        QVERIFY2(!relations.isEmpty(), qPrintable(box->objectName()));
+        QCOMPARE(relations.first().first->object(), caption);
+    }
+    QCOMPARE(QAccessible::queryAccessibleInterface(w.Money)->text(QAccessible::Name), QStringLiteral("1000"));
 }
 
 QTEST_MAIN(TestDesign)
