@@ -26,3 +26,33 @@ inline QList<int> countersOf(const Form1 &w)
     const hidden::StepCounters &c = w.Steps;
     return {c.Reel0Step, c.Reel1Step, c.Reel2Step, c.Reel3Step, c.WinningsStep, c.MoneyClicks};
 }
+
+#include "scriptedplatform.h"
+
+// A window on a scripted platform, with the moves most tests make.
+struct Game {
+    explicit Game(amounts::NumberFormat format = {})
+        : p(format)
+    {
+    }
+    ScriptedPlatform p;
+    Form1 w{p};
+
+    void spin(const QString &bet)
+    {
+        w.Bet->setText(bet);
+        w.Controller_Click();
+    }
+    // Stop and fire the stop tick at once, the reels showing the given faces.
+    void stop(std::array<int, 4> faces)
+    {
+        tickFaces(w, p, faces);
+        w.Controller_Click();
+        w.Timer5_Timer();
+    }
+    void round(const QString &bet, std::array<int, 4> faces)
+    {
+        spin(bet);
+        stop(faces);
+    }
+};
