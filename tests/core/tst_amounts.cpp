@@ -73,6 +73,7 @@ private slots:
             {"12,345,678.5", dot, 12, 12345678.5},
             {"1,000,000", dot, 1, 1e6},
             {"1,00", dot, 1, none}, // groups hold three digits
+            {"1,00,000", dot, 1, none},
             {"1000,000", dot, 1000, none},
             {"0,5", dot, 0, none}, // a slip for a half, not five
             {",100", dot, 0, none},
