@@ -31,9 +31,21 @@ bool sizedToText(design::Look look)
 
 QIcon iconPicture()
 {
-    // 32 x 32 in 256 colours.
-    const QImage image = art::render(QStringLiteral(":/art/icon.svg"), QSize(32, 32));
-    return QIcon(QPixmap::fromImage(image.convertToFormat(QImage::Format_Indexed8)));
+    // 32 x 32 in 256 colours, and a sharper copy for a high-density screen.
+    const auto picture = [](qreal ratio) {
+        return QPixmap::fromImage(art::indexed(art::render(QStringLiteral(":/art/icon.svg"), QSize(32, 32), ratio)));
+    };
+    QIcon icon(picture(1.0));
+    if (art::screenRatio() > 1.0)
+        icon.addPixmap(picture(art::screenRatio()));
+    return icon;
+}
+
+constexpr QSize backgroundSize(400, 300); // fills the client area
+
+QPixmap backgroundPicture(qreal ratio)
+{
+    return QPixmap::fromImage(art::render(QStringLiteral(":/art/background.svg"), backgroundSize, ratio));
 }
 
 } // namespace
@@ -48,7 +60,7 @@ Form1::Form1(Platform &platform, QWidget *parent)
     setWindowTitle(utf8(design::window.title));
     setWindowIcon(iconPicture());
     looks::applyWindowFont(this);
-    background_ = QPixmap::fromImage(art::render(QStringLiteral(":/art/background.svg"), QSize(400, 300)));
+    background_ = backgroundPicture(devicePixelRatio());
 
     const QRect client =
         pixelRect(design::window.left, design::window.top, design::window.width, design::window.height);
@@ -158,6 +170,9 @@ QString Form1::textOf(double amount) const
 
 void Form1::paintEvent(QPaintEvent *)
 {
+    // Drawn again from its source when the window meets a screen of another density.
+    if (background_.size() != art::deviceSize(backgroundSize, devicePixelRatio()))
+        background_ = backgroundPicture(devicePixelRatio());
     QPainter painter(this);
-    painter.drawPixmap(0, 0, background_);
+    painter.drawPixmap(rect(), background_);
 }

@@ -1,6 +1,9 @@
 // The picture list: the four face pictures, handed out by 1-based position.
+// Each picture is 73 x 73 logical pixels, drawn from its vector source with as
+// many device pixels as the screen has, so a 200 % screen gets 146 x 146.
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 
 #include <array>
@@ -9,9 +12,11 @@ class ImageList
 {
 public:
     static constexpr int Count = 4;
-    static constexpr int Size = 73; // pixels, each side
+    static constexpr int Size = 73; // logical pixels, each side
 
+    // Drawn for the sharpest screen there is.
     ImageList();
+    explicit ImageList(qreal ratio);
 
     // Position 1..Count; any other position gives an empty picture.
     QPixmap picture(int position) const;
@@ -23,4 +28,19 @@ private:
 namespace art {
 // Renders an SVG resource at the given size into an opaque 24-bit picture.
 QImage render(const QString &resource, QSize size);
+
+// How many device pixels size logical pixels take at a device pixel ratio:
+// rounded up, and never fewer than size.
+QSize deviceSize(QSize size, qreal ratio);
+
+// Renders it for a device pixel ratio: size logical pixels on enough device
+// pixels, the picture's own ratio chosen so it still spans exactly size.
+QImage render(const QString &resource, QSize size, qreal ratio);
+
+// The picture in at most 256 colours: its own most frequent ones, each pixel
+// the nearest of them, so gradients keep their tones and gain no dither noise.
+QImage indexed(const QImage &picture);
+
+// The highest device pixel ratio among the screens, 1 without any.
+qreal screenRatio();
 } // namespace art
