@@ -1,5 +1,6 @@
 # cmake -DCPACK=... -DCONFIG=... -DSCRATCH=... -DROOT=... -P builddeb.cmake
-# Builds the .deb into a fresh scratch folder and unpacks it into ROOT.
+# Builds the .deb into a fresh scratch folder, unpacks it into ROOT and its
+# control files into SCRATCH/control.
 file(REMOVE_RECURSE ${SCRATCH})
 execute_process(COMMAND ${CPACK} --config ${CONFIG} -G DEB -B ${SCRATCH}
     RESULT_VARIABLE failed OUTPUT_VARIABLE said ERROR_VARIABLE said)
@@ -12,7 +13,8 @@ if(NOT count EQUAL 1)
     message(FATAL_ERROR "cpack made ${count} packages, not one: ${packages}\n${said}")
 endif()
 execute_process(COMMAND dpkg-deb -x ${packages} ${ROOT} RESULT_VARIABLE failed)
-if(failed)
+execute_process(COMMAND dpkg-deb -e ${packages} ${SCRATCH}/control RESULT_VARIABLE failed_control)
+if(failed OR failed_control)
     message(FATAL_ERROR "dpkg-deb could not unpack ${packages}")
 endif()
 message(STATUS "Built and unpacked ${packages}")
