@@ -86,7 +86,7 @@ private slots:
 
     void cheatForcesJackpot()
     {
-        for (const qint16 cheat : {-1, 0, 1}) {
+        for (const qint16 cheat : {qint16(-1), qint16(0), qint16(1)}) {
             Game g;
             g.w.Cheat = cheat;
             g.round("10", {3, 0, 1, 2});
