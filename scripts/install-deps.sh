@@ -1,12 +1,24 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building (run) or testing (test) needs,
-# and only those that are missing. One list for both set-up commands.
+# Installs the Debian packages that building (run), testing (test) or
+# benchmarking (bench) needs, and only those that are missing. One list for
+# every set-up command.
 set -euo pipefail
 
 purpose=${1:-run}
 packages=(g++ cmake ninja-build pkgconf qt6-base-dev qt6-svg-dev libgl-dev fonts-urw-base35)
 if [[ $purpose == test ]]; then
     packages+=(xvfb xauth)
+    # The package tests: cpack's .deb (dpkg-shlibdeps, file) and its checkers.
+    packages+=(dpkg-dev file desktop-file-utils appstream)
+    # The reliability checks: the fuzzer (clang with its libFuzzer runtime),
+    # clang-tidy, and the "stores nothing" run under strace with a session
+    # bus and the accessibility bus.
+    packages+=(clang libclang-rt-14-dev clang-tidy strace dbus-daemon dbus-bin at-spi2-core)
+fi
+if [[ $purpose == bench ]]; then
+    # bench/run.sh: Google Benchmark, a private X server driven by xdotool,
+    # xcb for the map timer, a session bus as on a desktop.
+    packages+=(libbenchmark-dev xvfb xdotool libxcb1-dev dbus-daemon)
 fi
 
 missing=()
