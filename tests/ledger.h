@@ -1,10 +1,8 @@
-// An account of the money kept beside the game, as a careful player would
-// keep it: amounts are doubles, and every time the game writes an amount it
-// shows it to 15 significant digits, so the ledger rounds there too, with
-// Qt's own formatting and strtod rather than the game's conversions.
+// The money as a careful player keeps it beside the game: doubles, rounded to
+// the 15 significant digits the game shows, with Qt's formatting and strtod
+// rather than the game's own conversions.
 #pragma once
 
-#include <QChar>
 #include <QString>
 
 #include <algorithm>
@@ -13,120 +11,56 @@
 #include <cstdlib>
 #include <optional>
 
-class Ledger
-{
-public:
-    explicit Ledger(QChar decimal = u'.')
-        : decimal_(decimal)
-    {
-    }
+using Faces = std::array<int, 4>;
 
-    double money = 1000;
+struct Ledger {
+    QChar decimal = u'.';
+    double money = 1000, bet = 0;
     QString winnings = QStringLiteral("0");
 
     // The largest amount with a 15-digit text; beyond it the game refuses.
-    static double largest()
+    static bool fits(double v) { return std::fabs(v) <= std::strtod("1.79769313486231E+308", nullptr); }
+    static double shown(double v) { return std::strtod(QString::number(v, 'g', 15).toLatin1(), nullptr); }
+    QString text(double v) const
     {
-        static const double value = std::strtod("1.79769313486231E+308", nullptr);
-        return value;
-    }
-    static bool fits(double value) { return std::fabs(value) <= largest(); }
-
-    // "%.15G" in the player's decimal, rounded half away from zero as Qt does.
-    QString text(double value) const
-    {
-        if (value == 0)
-            return QStringLiteral("0");
-        QString t = QString::number(value, 'g', 15);
-        t.replace(u'e', u'E');
-        t.replace(u'.', decimal_);
-        return t;
-    }
-    // What the text of a value reads back as.
-    static double shown(double value)
-    {
-        return value == 0 ? 0.0 : std::strtod(QString::number(value, 'g', 15).toLatin1().constData(), nullptr);
+        return v == 0 ? QStringLiteral("0") : QString::number(v, 'g', 15).replace(u'e', u'E').replace(u'.', decimal);
     }
     QString moneyText() const { return text(money); }
 
-    // A Spin with a bet of that value (nothing: not a number). Returns the
-    // prompt of the refusal box, or an empty text when the bet is taken.
-    QString spin(std::optional<double> bet)
+    // The prompt of the box refusing the bet (nothing: not a number), or empty when taken.
+    QString spin(std::optional<double> b)
     {
-        if (!bet)
+        if (!b)
             return QStringLiteral("Enter a number for your bet.");
-        if (money < *bet)
+        if (money < *b)
             return QStringLiteral("You don't have enough money.");
-        if (*bet <= 0)
+        if (*b <= 0)
             return QStringLiteral("Bet something greedy!");
-        // Whatever the reels show, the largest win must be payable on the
-        // money as its text will read, or the bet is not taken at all.
-        const double left = money - *bet;
-        const double jackpot = *bet * 50;
-        if (!fits(left) || !fits(jackpot) || !fits(shown(left) + jackpot))
+        // The jackpot must fit on top of the money as its text will read.
+        if (!fits(money - *b) || !fits(*b * 50) || !fits(shown(money - *b) + *b * 50))
             return QStringLiteral("That bet is too big to pay out.");
-        bet_ = *bet;
-        money = shown(left);
+        money = shown(money - (bet = *b));
         winnings = QStringLiteral("0");
         return {};
     }
-
-    void bonus()
+    void bonus() { money = shown(money + 100), winnings = QStringLiteral("100"); }
+    // False when the win cannot be paid: money and winnings then stay.
+    bool stop(Faces faces)
     {
-        money = shown(money + 100);
-        winnings = QStringLiteral("100");
-    }
-
-    // The stop: pays the faces' multiple of the bet. Returns false when the
-    // win could not be paid (money and winnings then stay).
-    bool stop(std::array<int, 4> faces)
-    {
-        const int factor = factorOf(faces);
-        if (factor == 0)
-            return true;
-        const double won = bet_ * factor;
-        if (!fits(won) || !fits(money + won))
-            return false;
+        const double won = bet * factorOf(faces);
+        if (won == 0 || !fits(won) || !fits(money + won))
+            return won == 0;
         money = shown(money + won);
         winnings = text(won);
         return true;
     }
-
-    // Out of money and a Yes to the reset.
-    bool bankrupt() const { return moneyText() == u"0"; }
-    void reset() { money = 1000; }
-
-    // Counted, not walked through reel by reel: the largest group of equal
-    // faces and whether a second pair stands beside it.
-    static int factorOf(std::array<int, 4> faces)
+    // Counted, not walked reel by reel: the largest group of equal faces and a second pair.
+    static int factorOf(Faces faces)
     {
-        std::array<int, 4> count{};
+        std::array<int, 4> n{};
         for (int f : faces)
-            ++count.at(static_cast<std::size_t>(f));
-        std::sort(count.begin(), count.end(), std::greater<>());
-        if (count[0] == 4)
-            return faces[0] == 0 ? 50 : 25;
-        if (count[0] == 3)
-            return 10;
-        if (count[0] == 2)
-            return count[1] == 2 ? 25 : 5;
-        return 0;
+            ++n.at(std::size_t(f));
+        std::sort(n.rbegin(), n.rend());
+        return n[0] == 4 ? (faces[0] == 0 ? 50 : 25) : n[0] == 3 ? 10 : n[0] == 2 ? (n[1] == 2 ? 25 : 5) : 0;
     }
-
-    static QString commentOf(std::array<int, 4> faces)
-    {
-        switch (factorOf(faces)) {
-        case 50: return QStringLiteral("Jackpot!!!");
-        case 25:
-            return std::count(faces.begin(), faces.end(), faces[0]) == 4 ? QStringLiteral("Four Heads!!")
-                                                                         : QStringLiteral("Double Double!!");
-        case 10: return QStringLiteral("Triple Strike!");
-        case 5: return faces[1] == faces[3] ? QStringLiteral("Double") : QStringLiteral("Double!");
-        default: return QStringLiteral("Tough Luck!");
-        }
-    }
-
-private:
-    QChar decimal_;
-    double bet_ = 0;
 };
