@@ -1,0 +1,51 @@
+// The reference floor: a bare Qt Widgets window of the game's client size,
+// title and place, and nothing else. Launch time and memory are read against
+// it. Two variants tell the toolkit's own costs from the game's:
+//   --caption  one label: the least a window with text costs (font set-up);
+//   --reels    four 73 x 73 labels, each given another picture by its own
+//              50 ms timer: the least four reels at 50 ms cost.
+#include <QApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <cstring>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const char *variant = argc > 1 ? argv[1] : "";
+    QWidget window(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                                | Qt::WindowCloseButtonHint);
+    window.setWindowTitle(QStringLiteral("Facereel"));
+    window.setGeometry(180, 138, 400, 300);
+    window.setFixedSize(400, 300);
+
+    if (std::strcmp(variant, "--caption") == 0) {
+        auto *caption = new QLabel(QStringLiteral("Money:"), &window);
+        caption->move(24, 160);
+    }
+
+    std::array<QPixmap, 4> pictures;
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
+        pictures[i] = QPixmap(73, 73);
+        pictures[i].fill(QColor::fromHsv(static_cast<int>(i) * 90, 200, 220));
+    }
+    std::array<QTimer, 4> timers;
+    if (std::strcmp(variant, "--reels") == 0) {
+        for (std::size_t i = 0; i < timers.size(); ++i) {
+            auto *reel = new QLabel(&window);
+            reel->setGeometry(32 + 88 * static_cast<int>(i), 56, 73, 73);
+            reel->setAttribute(Qt::WA_OpaquePaintEvent);
+            timers[i].setInterval(50);
+            QObject::connect(&timers[i], &QTimer::timeout, reel, [reel, &pictures, turn = i]() mutable {
+                reel->setPixmap(pictures[++turn % pictures.size()]);
+            });
+            timers[i].start();
+        }
+    }
+    window.show();
+    return QApplication::exec();
+}
