@@ -23,6 +23,9 @@ public:
     // What a screen reader says for a tag text: "" for a blank reel.
     static QString describe(const QString &tag);
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     int index_;
     QString tag_;
