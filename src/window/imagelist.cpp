@@ -67,16 +67,18 @@ ImageList::ImageList()
 }
 
 ImageList::ImageList(qreal ratio)
+    : ratio_(ratio)
 {
-    for (int i = 0; i < Count; ++i) {
-        pictures_[static_cast<std::size_t>(i)] =
-            QPixmap::fromImage(art::render(QStringLiteral(":/art/face%1.svg").arg(i), QSize(Size, Size), ratio));
-    }
 }
 
 QPixmap ImageList::picture(int position) const
 {
     if (position < 1 || position > Count)
         return {};
-    return pictures_[static_cast<std::size_t>(position - 1)];
+    QPixmap &picture = pictures_[static_cast<std::size_t>(position - 1)];
+    if (picture.isNull()) {
+        picture = QPixmap::fromImage(
+            art::render(QStringLiteral(":/art/face%1.svg").arg(position - 1), QSize(Size, Size), ratio_));
+    }
+    return picture;
 }

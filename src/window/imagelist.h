@@ -22,7 +22,10 @@ public:
     QPixmap picture(int position) const;
 
 private:
-    std::array<QPixmap, Count> pictures_;
+    // Drawn on first use: the reels show no face until the first Spin, so
+    // start-up need not draw any.
+    qreal ratio_;
+    mutable std::array<QPixmap, Count> pictures_;
 };
 
 namespace art {
