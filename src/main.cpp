@@ -1,3 +1,4 @@
+#include "window/caretrest.h"
 #include "window/form1.h"
 #include "window/platform.h"
 
@@ -36,6 +37,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Facereel"));
     QApplication::setApplicationVersion(QStringLiteral(FACEREEL_VERSION));
 
+    CaretRest caretRest;
     DesktopPlatform platform;
     Form1 window(platform);
     window.show();

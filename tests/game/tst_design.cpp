@@ -1,9 +1,11 @@
 // The window as designed: every control's place, text, colours and focus.
 #include "formstate.h"
+#include "window/caretrest.h"
 #include "window/design.h"
 
 #include <QAccessible>
 #include <QFontInfo>
+#include <QStyleHints>
 #include <QTest>
 
 class TestDesign : public QObject
@@ -126,6 +128,25 @@ private slots:
         QVERIFY(g.p.boxes.isEmpty());
         QTest::keyClick(g.w.windowHandle(), Qt::Key_S, Qt::AltModifier);
         QTRY_COMPARE(g.p.prompts(), QStringList{"Bet something greedy!"}); // the button animates its click
+    }
+
+    void caretRestsWhenIdleAndWakesOnInput()
+    {
+        Game g;
+        g.w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&g.w));
+        QStyleHints *hints = QGuiApplication::styleHints();
+        const int blinking = hints->cursorFlashTime();
+        QVERIFY(blinking > 0);
+        CaretRest rest(50);
+        QTRY_COMPARE(hints->cursorFlashTime(), 0);
+        g.w.Bet->clear();
+        QTest::keyClick(g.w.Bet, Qt::Key_5);
+        QCOMPARE(hints->cursorFlashTime(), blinking);
+        QCOMPARE(g.w.Bet->text(), QStringLiteral("5")); // the key still reaches the box
+        QTRY_COMPARE(hints->cursorFlashTime(), 0);
+        QTest::mouseClick(g.w.Money, Qt::LeftButton);
+        QCOMPARE(hints->cursorFlashTime(), blinking);
     }
 
     void screenReadersHearTheGame()
