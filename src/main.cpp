@@ -36,6 +36,8 @@ int main(int argc, char *argv[])
         qWarning().noquote() << message;
     QApplication::setApplicationName(QStringLiteral("Facereel"));
     QApplication::setApplicationVersion(QStringLiteral(FACEREEL_VERSION));
+    // Ties the running window to the menu entry and its icon (the app id on Wayland).
+    QApplication::setDesktopFileName(QStringLiteral("org.facereel.Facereel"));
 
     CaretRest caretRest;
     DesktopPlatform platform;
