@@ -80,35 +80,6 @@ class HiddenRulesTest : public QObject
     Q_OBJECT
 
 private slots:
-    void listsHaveTheirForm()
-    {
-        const std::array<std::span<const Rule>, 5> lists{pictureRules(0), pictureRules(1), pictureRules(2),
-                                                         pictureRules(3), winningsRules()};
-        const std::array sizes{4, 7, 4, 5, 4};
-        for (std::size_t l = 0; l < lists.size(); ++l) {
-            const bool winnings = l == 4;
-            QCOMPARE(int(lists[l].size()), sizes[l]);
-            for (std::size_t i = 0; i < lists[l].size(); ++i) {
-                const Rule &rule = lists[l][i];
-                const bool last = i + 1 == lists[l].size();
-                QCOMPARE(rule.when.kind == Condition::Always, last); // the catch-all, and only it, stands last
-                const int kind = rule.then.kind;
-                if (last)
-                    QCOMPARE(kind, int(winnings ? Effect::Nothing : Effect::PartialReset));
-                else
-                    QVERIFY(kind == Effect::Set || kind == Effect::Step || kind == Effect::PartialReset
-                            || kind == (winnings ? Effect::Bonus : Effect::AboutBox));
-                QVERIFY(!rule.then.thenSet || kind == Effect::Set || kind == Effect::Step);
-            }
-        }
-        QVERIFY(pictureRules(-1).empty() && pictureRules(4).empty());
-        for (const Rule &rule : moneyRules()) { // the Money step may only clear MoneyClicks and a reel counter
-            const Effect &e = rule.then;
-            QVERIFY(e.kind == Effect::Nothing || (e.kind == Effect::Set && e.value == 0 && e.counter != WinningsStep));
-            QVERIFY(!e.thenSet || (e.secondValue == 0 && e.second == MoneyClicks));
-        }
-    }
-
     void codesUnlockOnlyInFull()
     {
         for (const auto &[code, action] : {std::pair{cheatCode, Action::AboutBox}, {bonusCode, Action::Bonus}}) {

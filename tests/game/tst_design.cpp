@@ -81,22 +81,11 @@ private slots:
         QVERIFY(g.w.Images.picture(0).isNull() && g.w.Images.picture(5).isNull());
     }
 
-    void colours()
+    void looks()
     {
         Game g;
-        for (ClickLabel *caption : {g.w.Label1, g.w.Label4, g.w.Label5, g.w.Comment})
-            QCOMPARE(caption->palette().color(QPalette::WindowText), QColor(Qt::white));
-        for (QLabel *amount : {g.w.Money, g.w.Winnings}) {
-            QCOMPARE(amount->palette().color(QPalette::WindowText), QColor(Qt::white));
-            QCOMPARE(amount->palette().color(QPalette::Window), QColor(Qt::black));
-            QVERIFY(amount->autoFillBackground() && (amount->alignment() & Qt::AlignRight));
-            QCOMPARE(amount->frameShape(), QFrame::Box);
-        }
-        QCOMPARE(g.w.Bet->palette().color(QPalette::Base), QColor(Qt::black));
-        QVERIFY(g.w.Label3->autoFillBackground());
-        QVERIFY(g.w.Comment->alignment() & Qt::AlignHCenter);
         QCOMPARE(g.w.Comment->font().pointSizeF(), 27.75);
-        QVERIFY(QFontInfo(g.w.Comment->font()).italic());
+        QVERIFY(QFontInfo(g.w.Comment->font()).italic()); // a script face was found, or at least an italic
         g.w.Secret->show();
         for (QPushButton *button : {g.w.Controller, g.w.Secret}) { // pink over the whole face
             const QImage face = button->grab().toImage();
