@@ -1,21 +1,14 @@
-// The hidden extras through their handlers: the two unlock sequences, the
-// message chain, the about box with its cheat, and the bonus.
-#include "formstate.h"
+// The hidden extras: the two unlock sequences as fixed click lists, the
+// message chain's paths, the about box with its cheat, and the bonus.
+#include "game.h"
 
 #include <QTest>
 
 namespace {
-
-constexpr int W = -1; // a click on Winnings; 0..3 are the pictures
 const QList<int> Cheat{1, 3, 3, 3, 1, 2, 1, 0};
 const QList<int> Bonus{W, W, 1, 1, 3, 1, W};
-
-void clickAll(Form1 &w, const QList<int> &clicks)
-{
-    for (int target : clicks)
-        target == W ? w.Winnings_Click() : w.Output_Click(target);
-}
-
+const QString First = "Do you actually think there's something here?|35|What!!???",
+              Second = "Then do you think the programmer is just plain nuts?|36|What!!???";
 } // namespace
 
 class TestExtras : public QObject
@@ -23,180 +16,100 @@ class TestExtras : public QObject
     Q_OBJECT
 
 private slots:
+    void sequences_data()
+    {
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<QString>("seen"); // money|winnings|comment|cheat|boxes
+        const QString none = "1000|0||0|0", bonus = "1100|100|You've got it!|0|0";
+        QTest::newRow("cheat") << Cheat << "1000|0||-1|1";
+        QTest::newRow("cheat twice") << Cheat + Cheat << "1000|0||-1|2";
+        QTest::newRow("bonus") << Bonus << bonus;
+        QTest::newRow("bonus twice") << Bonus + Bonus << "1200|100|You've got it!|0|0";
+        QTest::newRow("cheat, one short") << Cheat.mid(0, 7) << none;
+        QTest::newRow("bonus, one short") << Bonus.mid(0, 6) << none;
+        QTest::newRow("cheat, last wrong") << Cheat.mid(0, 7) + QList<int>{3} << none;
+        QTest::newRow("cheat, one 3 more") << QList<int>{1, 3, 3, 3, 3, 1, 2, 1, 0} << none;
+        QTest::newRow("cheat, W inside") << QList<int>{1, 3, 3, W, 3, 1, 2, 1, 0} << none;
+        QTest::newRow("cheat, no wrap at 256") << QList<int>{1} + QList<int>(259, 3) + QList<int>{1, 2, 1, 0} << none;
+        QTest::newRow("bonus, 2 for 3") << QList<int>{W, W, 1, 1, 2, 1, W} << none;
+        QTest::newRow("bonus, one W more") << QList<int>{W, W, W, 1, 1, 3, 1, W} << none;
+        QTest::newRow("bonus, W inside") << QList<int>{W, W, 1, W, 1, 3, 1, W} << none;
+        QTest::newRow("bonus, stray 0") << QList<int>{W, W, 0, 1, 1, 3, 1, W} << none;
+        QTest::newRow("off the reels") << QList<int>{W, W, 4, -2, 1, 1, 3, 1, W} << bonus;
+    }
     void sequences()
     {
-        struct Row {
-            QList<int> clicks;
-            bool about;
-            QString money;
-        };
-        const Row rows[] = {
-            {Cheat, true, "1000"},
-            {Bonus, false, "1100"},
-            {Bonus + Bonus, false, "1200"},
-            {Cheat.mid(0, 7), false, "1000"},
-            {Bonus.mid(0, 6), false, "1000"},
-            {Cheat.mid(0, 7) + QList<int>{3}, false, "1000"},
-            {{W, W, 1, 1, 2, 3, 1, W}, false, "1000"},
-            {{1, 3, 3, W, 3, 1, 2, 1, 0}, false, "1000"},
-            {{1, 3, 3, 3, 3, 1, 2, 1, 0}, false, "1000"},
-            {{0, 1, 2, 3, W, 0, 1, 2, 3, W}, false, "1000"},
-        };
-        for (const Row &r : rows) {
-            Game g;
-            g.w.Steps.MoneyClicks = 7;
-            clickAll(g.w, r.clicks);
-            QCOMPARE(g.w.Cheat == -1, r.about);
-            QCOMPARE(g.w.Secret->isVisibleTo(&g.w), r.about);
-            QCOMPARE(g.p.boxes.size(), r.about ? 1 : 0);
-            QCOMPARE(g.w.Money->text(), r.money);
-            if (r.money != u"1000") {
-                QCOMPARE(g.w.Comment->text() + " " + g.w.Winnings->text(), QStringLiteral("You've got it! 100"));
-                QCOMPARE(countersOf(g.w), QList<int>({0, 0, 0, 0, 0, 7})); // the partial reset
-            }
-        }
+        QFETCH(QList<int>, clicks);
+        QFETCH(QString, seen);
+        Game g;
+        g.w.Steps.MoneyClicks = 7;
+        g.click(clicks);
+        QCOMPARE(g.state().section('|', 0, 2) + QStringLiteral("|%1|%2").arg(g.w.Cheat).arg(g.p.boxes.size()), seen);
+        QCOMPARE(g.w.Secret->isVisibleTo(&g.w), g.w.Cheat == -1);
+        if (seen != "1000|0||0|0") // an unlock clears what it should
+            QCOMPARE(g.counters(), QList<int>({0, 0, 0, 0, 0, g.w.Cheat ? 0 : 7}));
     }
 
-    void spinClickClearsProgress()
+    void spinStopClearsProgress()
     {
         Game g;
-        clickAll(g.w, Bonus.mid(0, 6));
+        g.click(Bonus.mid(0, 6));
         g.w.Controller_Click(); // refused for the "0" bet, but it clears all the same
-        QCOMPARE(countersOf(g.w), QList<int>({0, 0, 0, 0, 0, 0}));
         g.w.Winnings_Click();
-        clickAll(g.w, Cheat.mid(0, 7));
+        g.click(Cheat.mid(0, 7));
         g.spin("10");
         g.w.Output_Click(0);
-        QCOMPARE(g.w.Money->text() + " " + QString::number(g.w.Cheat), QStringLiteral("990 0"));
+        QCOMPARE(g.w.Money->text() + " " + QString::number(g.w.Cheat), "990 0");
     }
 
-    void chainChangesNothing()
+    void chain_data()
     {
-        const QString first = "Do you actually think there's something here?",
-                      second = "Then do you think the programmer is just plain nuts?";
-        struct Row {
-            QList<int> answers;
-            QStringList prompts;
-            QList<int> styles;
-        };
-        const Row rows[] = {
-            {{2}, {first, "Haha! Decipher this easter egg: 6051K437R809. Good luck!"}, {35, 64}},
-            {{6}, {first, "No there isn't."}, {35, 16}},
-            {{7, 6},
-             {first, second, "You're quite honest. Here's something: 2586T. Decipher it for yourself"},
-             {35, 36, 64}},
-            {{7, 7}, {first, second, "Heh! I wish you think you were. Nothing here!"}, {35, 36, 16}},
-            {{1}, {first}, {35}},
-            {{7, 1}, {first, second}, {35, 36}},
-        };
-        for (const Row &r : rows) {
-            Game g;
-            g.spin("10");
-            tickFaces(g.w, g.p, {2, 1, 2, 0});
-            const QStringList before = stateOf(g.w);
-            g.p.answers = r.answers;
-            for (int i = 0; i < 10; ++i)
-                g.w.Money_Click();
-            QCOMPARE(g.p.prompts(), r.prompts);
-            for (int i = 0; i < g.p.boxes.size(); ++i)
-                QCOMPARE(g.p.boxes[i].title + QString::number(g.p.boxes[i].style),
-                         "What!!???" + QString::number(r.styles[i]));
-            QCOMPARE(stateOf(g.w), before);
-            QCOMPARE(g.w.Steps.MoneyClicks, quint8(0));
-        }
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::newRow("cancel") << QList<int>{2}
+                                << QStringList{First, "Haha! Decipher this easter egg: 6051K437R809. Good luck!|64|What!!???"};
+        QTest::newRow("yes") << QList<int>{6} << QStringList{First, "No there isn't.|16|What!!???"};
+        QTest::newRow("no, yes") << QList<int>{7, 6}
+                                 << QStringList{First, Second,
+                                                "You're quite honest. Here's something: 2586T. Decipher it for "
+                                                "yourself|64|What!!???"};
+        QTest::newRow("no, no") << QList<int>{7, 7}
+                                << QStringList{First, Second, "Heh! I wish you think you were. Nothing here!|16|What!!???"};
+        QTest::newRow("other") << QList<int>{1} << QStringList{First};
+        QTest::newRow("no, other") << QList<int>{7, 1} << QStringList{First, Second};
     }
-
-    void everyTenthMoneyClickOpensChain()
+    void chain()
     {
-        Game g;
-        QList<qsizetype> boxesAfter;
-        for (int i = 1; i <= 20; ++i) {
-            g.w.Money_Click();
-            boxesAfter << g.p.boxes.size();
-        }
-        QCOMPARE(boxesAfter.indexOf(1), 9);
-        QCOMPARE(boxesAfter.indexOf(2), 19);
-        for (int i = 0; i < 9; ++i)
-            g.w.Money_Click();
-        g.w.Controller_Click(); // clears the count
-        g.w.Money_Click();
-        QCOMPARE(g.p.boxes.size(), 3); // only the "greedy" refusal
-    }
-
-    void aboutBoxAndSecretButton()
-    {
-        Game g;
-        for (int time = 1; time <= 2; ++time) { // also when the cheat is already on
-            g.w.Money_Click();
-            clickAll(g.w, Cheat);
-            QCOMPARE(g.p.boxes.size(), time);
-            QCOMPARE(g.p.boxes.last().title + QString::number(g.p.boxes.last().style), QStringLiteral("Copyright64"));
-            QVERIFY(g.p.boxes.last().prompt.contains("Facereel") && g.p.boxes.last().prompt.contains("1.00"));
-            QCOMPARE(g.w.Cheat, qint16(-1));
-            QVERIFY(g.w.Secret->isVisibleTo(&g.w));
-            QCOMPARE(countersOf(g.w), QList<int>({0, 0, 0, 0, 0, 0}));
-        }
-        g.round("10", {3, 0, 1, 2});
-        QCOMPARE(g.w.Comment->text(), QStringLiteral("Jackpot!!!"));
-        QVERIFY(g.w.Secret->isVisibleTo(&g.w)); // rounds leave the cheat on
-        g.w.Steps = {1, 2, 3, 4, 5, 6};
-        g.w.Secret_Click();
-        QCOMPARE(g.w.Cheat, qint16(0));
-        QVERIFY(!g.w.Secret->isVisibleTo(&g.w));
-        QCOMPARE(countersOf(g.w), QList<int>({1, 2, 3, 4, 5, 6}));
-        g.round("10", {3, 0, 1, 2});
-        QCOMPARE(g.w.Comment->text(), QStringLiteral("Tough Luck!"));
-    }
-
-    void cheatSwitchedWhileStopping()
-    {
-        for (const bool on : {true, false}) {
-            Game g;
-            if (!on)
-                clickAll(g.w, Cheat);
-            g.spin("10");
-            tickFaces(g.w, g.p, {3, 0, 1, 2});
-            g.w.Controller_Click();
-            on ? clickAll(g.w, Cheat) : g.w.Secret_Click();
-            g.w.Timer5_Timer();
-            QCOMPARE(g.w.Comment->text(), QString(on ? "Jackpot!!!" : "Tough Luck!"));
-        }
-    }
-
-    void bonusWhileSpinning()
-    {
+        QFETCH(QList<int>, answers);
+        QFETCH(QStringList, boxes);
         Game g;
         g.spin("10");
-        clickAll(g.w, Bonus);
-        QCOMPARE(g.w.Money->text() + " " + g.w.Controller->text(), QStringLiteral("1090 &Stop"));
-        QVERIFY(g.p.boxes.isEmpty());
+        const QString before = g.state();
+        g.p.answers = answers;
+        for (int i = 0; i < 9; ++i)
+            g.w.Money_Click();
+        QCOMPARE(g.p.boxes, QStringList());
+        g.w.Money_Click();
+        QCOMPARE(g.p.boxes, boxes);
+        QCOMPARE(g.state(), before);
+        QCOMPARE(g.w.Steps.MoneyClicks, 0); // the next click counts 1
     }
 
-    void clicksOffTheReelsAreHarmless()
+    void aboutBoxAndSecret()
     {
         Game g;
-        clickAll(g.w, Cheat.mid(0, 5));
-        const QList<int> counters = countersOf(g.w);
-        g.w.Output_Click(4);
-        g.w.Output_Click(-1);
-        QCOMPARE(countersOf(g.w), counters);
-        QVERIFY(g.p.boxes.isEmpty());
-    }
-
-    void realClicksReachHandlers()
-    {
-        Game g;
-        g.w.show();
-        for (int target : Bonus)
-            QTest::mouseClick(target == W ? static_cast<QWidget *>(g.w.Winnings) : g.w.Output[target], Qt::LeftButton);
-        QCOMPARE(g.w.Money->text(), QStringLiteral("1100"));
-        for (int target : Cheat)
-            QTest::mouseClick(g.w.Output[target], Qt::LeftButton);
-        QTest::mouseClick(g.w.Secret, Qt::LeftButton);
-        for (int i = 0; i < 10; ++i)
-            QTest::mouseClick(g.w.Money, Qt::LeftButton);
-        QCOMPARE(g.p.prompts().size(), 2); // the about box, then the chain's first question
-        QCOMPARE(g.w.Cheat, qint16(0));
+        g.click(Cheat);
+        QVERIFY(g.p.boxes[0].contains("Facereel") && g.p.boxes[0].contains("1.00"));
+        QVERIFY(g.p.boxes[0].endsWith("|64|Copyright"));
+        g.spin("10");
+        g.stop({3, 0, 1, 2}, [&] { g.w.Secret_Click(); }); // off before the stop tick: random again
+        QCOMPARE(g.w.Comment->text(), "Tough Luck!");
+        g.w.Steps = {1, 2, 3, 4, 5, 6};
+        g.w.Secret_Click();
+        QCOMPARE(g.counters(), QList<int>({1, 2, 3, 4, 5, 6}));
+        g.spin("10");
+        g.stop({3, 0, 1, 2}, [&] { g.click(Cheat); }); // on while stopping: the jackpot
+        QCOMPARE(g.w.Comment->text(), "Jackpot!!!");
     }
 };
 
