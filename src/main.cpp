@@ -42,6 +42,7 @@ int main(int argc, char *argv[])
     CaretRest caretRest;
     DesktopPlatform platform;
     Form1 window(platform);
+    platform.setWindow(&window);
     window.show();
     return QApplication::exec();
 }

@@ -1,5 +1,5 @@
 // The window on a scripted platform: boxes are answered from a queue and
-// recorded, draws come from a queue, ending the program is only noted.
+// recorded, draws come from a queue, ending the program throws Ended.
 #pragma once
 
 #include "window/form1.h"
@@ -9,6 +9,11 @@
 
 #include <array>
 #include <functional>
+#include <utility>
+
+struct Ended {
+    int times;
+};
 
 struct ScriptedPlatform : Platform {
     amounts::NumberFormat format{u'.', u','};
@@ -16,19 +21,22 @@ struct ScriptedPlatform : Platform {
     QList<int> answers; // answers to give, in order; OK once empty
     QList<float> draws; // values to draw, in order; 0 once empty
     int ended = 0;
+    std::function<void()> underBox; // runs once, while the next box is open
 
     int MsgBox(const QString &prompt, int style, const QString &title) override
     {
         boxes << QStringLiteral("%1|%2|%3").arg(prompt).arg(style).arg(title);
+        if (const auto run = std::exchange(underBox, {}))
+            run();
         return answers.isEmpty() ? msgbox::Ok : answers.takeFirst();
     }
     float Rnd() override { return draws.isEmpty() ? 0.0F : draws.takeFirst(); }
-    void End() override { ++ended; }
+    [[noreturn]] void End() override { throw Ended{++ended}; }
     amounts::NumberFormat numberFormat() const override { return format; }
 };
 
 using Faces = std::array<int, 4>;
-inline constexpr int W = -1; // a click on Winnings; 0..3 are the pictures
+inline constexpr int W = -1, M = -2; // a click on Winnings, on Money; 0..3 are the pictures
 
 struct Game {
     explicit Game(amounts::NumberFormat format = {u'.', u','})
@@ -64,19 +72,18 @@ struct Game {
         w.Bet->setText(bet);
         w.Controller_Click();
     }
-    // Each reel ticks once with the given face, then Stop and the stop tick.
-    void stop(Faces faces, const std::function<void()> &whileStopping = [] {})
+    // Each reel ticks once with the given face, then Stop; stop() adds the stop tick.
+    void stopping(Faces faces)
     {
         for (int face : faces)
             p.draws << (float(face) + 0.5F) / 4.0F;
         w.Timer1_Timer(), w.Timer2_Timer(), w.Timer3_Timer(), w.Timer4_Timer();
         w.Controller_Click();
-        whileStopping();
-        w.Timer5_Timer();
     }
+    void stop(Faces faces) { stopping(faces), w.Timer5_Timer(); }
     void click(const QList<int> &targets)
     {
         for (int target : targets)
-            target == W ? w.Winnings_Click() : w.Output_Click(target);
+            target == W ? w.Winnings_Click() : target == M ? w.Money_Click() : w.Output_Click(target);
     }
 };

@@ -12,9 +12,6 @@ void Form1::CheckBankruptcy()
         Money->setText(QStringLiteral("1000"));
         return;
     }
-    // Nothing may run after this: no timer, no further handler.
-    for (QTimer *timer : {Timer1, Timer2, Timer3, Timer4, Timer5})
-        timer->stop();
     hide();
-    platform_.End();
+    platform_.End(); // never returns: no further handler runs
 }

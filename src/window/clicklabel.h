@@ -1,4 +1,5 @@
-// A label that reports a click: a left-button press and release on it.
+// A label that reports a click: a left-button press and release on it. A
+// double click counts once.
 #pragma once
 
 #include <QLabel>
@@ -19,6 +20,14 @@ protected:
     {
         pressed_ = event->button() == Qt::LeftButton;
         QLabel::mousePressEvent(event);
+    }
+
+    // The second press of a double click is not a click of its own (the base
+    // class would take it for a press).
+    void mouseDoubleClickEvent(QMouseEvent *event) override
+    {
+        pressed_ = false;
+        event->accept();
     }
 
     void mouseReleaseEvent(QMouseEvent *event) override

@@ -1,8 +1,11 @@
 #include "window/platform.h"
 
-#include <QApplication>
+#include "window/answerbox.h"
+
 #include <QLocale>
-#include <QMessageBox>
+
+#include <cstdio>
+#include <cstdlib>
 
 DesktopPlatform::DesktopPlatform()
     : format_(amounts::NumberFormat::fromLocale(QLocale::system()))
@@ -11,7 +14,7 @@ DesktopPlatform::DesktopPlatform()
 
 int DesktopPlatform::MsgBox(const QString &prompt, int style, const QString &title)
 {
-    QMessageBox box(QApplication::activeWindow());
+    AnswerBox box(window_);
     box.setWindowTitle(title);
     box.setText(prompt);
     switch (style & 0xF0) {
@@ -37,7 +40,8 @@ int DesktopPlatform::MsgBox(const QString &prompt, int style, const QString &tit
     for (const Choice &c : choices)
         box.addButton(c.button);
     box.setDefaultButton(choices.first().button); // the first button is the default
-    box.setEscapeButton(choices.last().button);   // Cancel, No or OK
+    if (choices.last().answer != msgbox::No)
+        box.setEscapeButton(choices.last().button); // Cancel or OK; Yes/No waits for one of the two
 
     const auto pressed = box.exec();
     for (const Choice &c : choices) {
@@ -55,7 +59,9 @@ float DesktopPlatform::Rnd()
 
 void DesktopPlatform::End()
 {
-    QCoreApplication::exit(0);
+    // Not through the event loop: whatever waits under a box would run on.
+    std::fflush(nullptr);
+    std::_Exit(EXIT_SUCCESS);
 }
 
 amounts::NumberFormat DesktopPlatform::numberFormat() const

@@ -6,7 +6,6 @@
 
 #include <QString>
 
-#include <memory>
 #include <random>
 
 // Message box styles and answers, numbered as the game's boxes were designed.
@@ -24,6 +23,8 @@ inline constexpr int Yes = 6;
 inline constexpr int No = 7;
 } // namespace msgbox
 
+class QWidget;
+
 class Platform
 {
 public:
@@ -33,23 +34,27 @@ public:
     virtual int MsgBox(const QString &prompt, int style, const QString &title) = 0;
     // Next value of the one uniform source, 0 <= u < 1.
     virtual float Rnd() = 0;
-    // Ends the program at once, exit status 0.
-    virtual void End() = 0;
+    // Ends the program at once, exit status 0: it never returns, so nothing
+    // waiting under a box runs on.
+    [[noreturn]] virtual void End() = 0;
     virtual amounts::NumberFormat numberFormat() const = 0;
 };
 
-// The real thing: Qt message boxes, a never-seeded engine, the system locale.
+// The real thing: Qt message boxes over the game window, a never-seeded
+// engine, the system locale.
 class DesktopPlatform : public Platform
 {
 public:
     DesktopPlatform();
+    void setWindow(QWidget *window) { window_ = window; } // owns every box
 
     int MsgBox(const QString &prompt, int style, const QString &title) override;
     float Rnd() override;
-    void End() override;
+    [[noreturn]] void End() override;
     amounts::NumberFormat numberFormat() const override;
 
 private:
     std::mt19937 engine_; // default seed: every run draws the same sequence
     amounts::NumberFormat format_;
+    QWidget *window_ = nullptr;
 };

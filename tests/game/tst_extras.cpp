@@ -35,7 +35,7 @@ private slots:
         QTest::newRow("bonus, one W more") << QList<int>{W, W, W, 1, 1, 3, 1, W} << none;
         QTest::newRow("bonus, W inside") << QList<int>{W, W, 1, W, 1, 3, 1, W} << none;
         QTest::newRow("bonus, stray 0") << QList<int>{W, W, 0, 1, 1, 3, 1, W} << none;
-        QTest::newRow("off the reels") << QList<int>{W, W, 4, -2, 1, 1, 3, 1, W} << bonus;
+        QTest::newRow("off the reels") << QList<int>{W, W, 4, -5, 1, 1, 3, 1, W} << bonus;
     }
     void sequences()
     {
@@ -66,15 +66,15 @@ private slots:
     {
         QTest::addColumn<QList<int>>("answers");
         QTest::addColumn<QStringList>("boxes");
-        QTest::newRow("cancel") << QList<int>{2}
-                                << QStringList{First, "Haha! Decipher this easter egg: 6051K437R809. Good luck!|64|What!!???"};
+        QTest::newRow("cancel") << QList<int>{
+            2} << QStringList{First, "Haha! Decipher this easter egg: 6051K437R809. Good luck!|64|What!!???"};
         QTest::newRow("yes") << QList<int>{6} << QStringList{First, "No there isn't.|16|What!!???"};
         QTest::newRow("no, yes") << QList<int>{7, 6}
                                  << QStringList{First, Second,
                                                 "You're quite honest. Here's something: 2586T. Decipher it for "
                                                 "yourself|64|What!!???"};
-        QTest::newRow("no, no") << QList<int>{7, 7}
-                                << QStringList{First, Second, "Heh! I wish you think you were. Nothing here!|16|What!!???"};
+        QTest::newRow("no, no") << QList<int>{
+            7, 7} << QStringList{First, Second, "Heh! I wish you think you were. Nothing here!|16|What!!???"};
         QTest::newRow("other") << QList<int>{1} << QStringList{First};
         QTest::newRow("no, other") << QList<int>{7, 1} << QStringList{First, Second};
     }
@@ -86,8 +86,7 @@ private slots:
         g.spin("10");
         const QString before = g.state();
         g.p.answers = answers;
-        for (int i = 0; i < 9; ++i)
-            g.w.Money_Click();
+        g.click(QList<int>(9, M));
         QCOMPARE(g.p.boxes, QStringList());
         g.w.Money_Click();
         QCOMPARE(g.p.boxes, boxes);
@@ -102,14 +101,40 @@ private slots:
         QVERIFY(g.p.boxes[0].contains("Facereel") && g.p.boxes[0].contains("1.00"));
         QVERIFY(g.p.boxes[0].endsWith("|64|Copyright"));
         g.spin("10");
-        g.stop({3, 0, 1, 2}, [&] { g.w.Secret_Click(); }); // off before the stop tick: random again
+        g.stopping({3, 0, 1, 2});
+        g.w.Secret_Click(); // off before the stop tick: random again
+        g.w.Timer5_Timer();
         QCOMPARE(g.w.Comment->text(), "Tough Luck!");
         g.w.Steps = {1, 2, 3, 4, 5, 6};
         g.w.Secret_Click();
         QCOMPARE(g.counters(), QList<int>({1, 2, 3, 4, 5, 6}));
         g.spin("10");
-        g.stop({3, 0, 1, 2}, [&] { g.click(Cheat); }); // on while stopping: the jackpot
+        g.stopping({3, 0, 1, 2});
+        g.click(Cheat); // on while stopping: the jackpot
+        g.w.Timer5_Timer();
         QCOMPARE(g.w.Comment->text(), "Jackpot!!!");
+    }
+
+    void noEndsAtOnce_data()
+    {
+        QTest::addColumn<QList<int>>("clicks"); // that open a box while the lost round stops
+        QTest::addColumn<QString>("after");     // MoneyClicks|Cheat
+        QTest::newRow("under the chain") << QList<int>(10, M) << "10|0";
+        QTest::newRow("under the about box") << Cheat << "0|0";
+    }
+    void noEndsAtOnce()
+    {
+        QFETCH(QList<int>, clicks);
+        QFETCH(QString, after);
+        Game g;
+        g.spin("1000");
+        g.stopping({3, 0, 1, 2});
+        g.p.underBox = [&] { g.w.Timer5_Timer(); };
+        g.p.answers = {msgbox::No};
+        QVERIFY_THROWS_EXCEPTION(Ended, g.click(clicks));
+        QCOMPARE(g.p.boxes.size(), 2); // the open box, then the bankruptcy box: nothing after
+        QVERIFY(g.p.boxes[1].endsWith("|Bankrupt") && g.w.isHidden());
+        QCOMPARE(QStringLiteral("%1|%2").arg(g.w.Steps.MoneyClicks).arg(g.w.Cheat), after);
     }
 };
 

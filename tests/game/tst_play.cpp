@@ -36,23 +36,29 @@ void TestPlay::randomPlay()
         const bool stopping = w.Timer5->isActive();
         w.Comment->setText("?"); // never read by the game: shows what a step wrote
         const int kind = pick(9);
-        switch (kind) {
-        case 0: w.Output_Click(pick(6) - 1); break;
-        case 1: w.Money_Click(); break;
-        case 2: w.Winnings_Click(); break;
-        case 3: w.Secret->isVisibleTo(&w) ? w.Secret_Click() : void(); break;
-        case 4: w.Controller->isEnabled() ? w.Controller_Click() : void(); break;
-        case 5: w.Bet->isReadOnly() ? void() : w.Bet->setText(pick(3) ? bets[pick(int(bets.size()))] : w.Money->text()); break;
-        case 6: g->click(pick(2) ? QList{1, 3, 3, 3, 1, 2, 1, 0} : QList{W, W, 1, 1, 3, 1, W}); break;
-        case 7:
-            if (stopping)
-                w.Timer5_Timer();
-            break;
-        default:
-            g->p.draws = {float(pick(1000)) / 1000.0F};
-            if (const int reel = pick(4); QList{w.Timer1, w.Timer2, w.Timer3, w.Timer4}[reel]->isActive())
-                (w.*std::array{&Form1::Timer1_Timer, &Form1::Timer2_Timer, &Form1::Timer3_Timer,
-                               &Form1::Timer4_Timer}[reel])();
+        try {
+            switch (kind) {
+            case 0: w.Output_Click(pick(6) - 1); break;
+            case 1: w.Money_Click(); break;
+            case 2: w.Winnings_Click(); break;
+            case 3: w.Secret->isVisibleTo(&w) ? w.Secret_Click() : void(); break;
+            case 4: w.Controller->isEnabled() ? w.Controller_Click() : void(); break;
+            case 5:
+                w.Bet->isReadOnly() ? void() : w.Bet->setText(pick(3) ? bets[pick(int(bets.size()))] : w.Money->text());
+                break;
+            case 6: g->click(pick(2) ? QList{1, 3, 3, 3, 1, 2, 1, 0} : QList{W, W, 1, 1, 3, 1, W}); break;
+            case 7:
+                if (stopping)
+                    w.Timer5_Timer();
+                break;
+            default:
+                g->p.draws = {float(pick(1000)) / 1000.0F};
+                if (const int reel = pick(4); QList{w.Timer1, w.Timer2, w.Timer3, w.Timer4}[reel]->isActive())
+                    (w
+                     .*std::array{&Form1::Timer1_Timer, &Form1::Timer2_Timer, &Form1::Timer3_Timer,
+                                  &Form1::Timer4_Timer}[reel])();
+            }
+        } catch (const Ended &) { // the player declined the reset: checked below
         }
         const double bet = amounts::strictValue(w.Bet->text(), {u'.', u','}).value_or(0);
         if (idle && w.Controller->text() == "&Stop")
@@ -72,7 +78,8 @@ void TestPlay::randomPlay()
         QVERIFY2(amounts::amountValue(g->w.Money->text(), {u'.', u','}) == money, qPrintable(at));
         QVERIFY2(g->counters().last() < 10 && g->w.Cheat == -g->w.Secret->isVisibleTo(&g->w), qPrintable(at));
         QVERIFY2(!stopping || kind != 7 || g->w.Money->text() != "0", qPrintable(at)); // bankrupt: reset or ended
-        static const QRegularExpression phases(R"(\|(&Spin\|\+-.\|00000|&Stop\|\+\+.\|11110|&Stop\|-\+.\|11111)(\|[0-3]?){4}$)");
+        static const QRegularExpression phases(
+            R"(\|(&Spin\|\+-.\|00000|&Stop\|\+\+.\|11110|&Stop\|-\+.\|11111)(\|[0-3]?){4}$)");
         QVERIFY2(phases.match(g->state()).hasMatch(), qPrintable(at)); // Idle, Spinning or Stopping
     }
 }
