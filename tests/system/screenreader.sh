@@ -6,14 +6,15 @@
 # line must come before the bankruptcy box, which Orca must speak too.
 # Orca runs with speech off (no audio device needed); its debug log holds
 # every utterance as SPEECH OUTPUT: '...'. Orca buffers that file unless it is
-# a terminal, so it writes to one that script(1) copies to the log as it goes. Not part of ./test.sh: Orca brings
-# some 80 packages, which this script installs when they are missing.
+# a terminal, so it writes to one that script(1) copies to the log as it goes.
+# Not part of ./test.sh: Orca brings some 80 packages, which this script
+# installs when they are missing.
 # Usage: tests/system/screenreader.sh GAME    (e.g. build/dev/src/facereel)
 # With FACEREEL_ORCA_LOG=FILE, Orca's whole log is copied to FILE.
 set -euo pipefail
 
 if [[ ${1-} != --inside ]]; then
-    game=$(realpath "${1:?usage: $0 GAME, the game program to play, e.g. build/dev/src/facereel}")
+    game=$(realpath -m "${1:?usage: $0 GAME, the game program to play, e.g. build/dev/src/facereel}")
     [[ -x $game ]] || { echo "$game is not a program"; exit 1; }
     "$(dirname "$0")/../../scripts/install-deps.sh" screenreader
     work=$(mktemp -d)
@@ -29,6 +30,13 @@ fi
 game=$2 work=$3 log=$3/orca.log
 pids=()
 cd "$work"
+fail() {
+    echo "FAIL: $*"
+    echo "Orca said:"
+    said | sed 's/^/    /'
+    exit 1
+}
+said() { [[ ! -f $log ]] || sed -n "s/.*SPEECH OUTPUT: '\(.*\)' *{.*/\1/p" "$log"; }
 trap 'for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done' EXIT
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.out" &
 pids+=($!)
@@ -42,16 +50,9 @@ pids+=($!)
 sleep 6 # Orca registers its listeners
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$game" >"$work/game.out" 2>&1 &
 pids+=($!)
-xdotool search --sync --name '^Facereel$' >/dev/null
+timeout 20 xdotool search --sync --name '^Facereel$' >/dev/null || fail "no game window; the game said: $(<game.out)"
 sleep 2
 
-fail() {
-    echo "FAIL: $*"
-    echo "Orca said:"
-    said | sed 's/^/    /'
-    exit 1
-}
-said() { sed -n "s/.*SPEECH OUTPUT: '\(.*\)' *{.*/\1/p" "$log"; }
 results() { said | grep -E ' Winnings [^ ]+\. Money [^ ]+\.$' || true; }
 # A click in the middle of a control, placed as in the design (twips, 15 to
 # the pixel) on the window's client area at (180, 138).
@@ -60,7 +61,7 @@ controller() { click 3840 2400 1695 495; }
 reel() { click $((480 + 1320 * $1)) 840 1095 1095; }
 winnings() { click 1560 3120 1695 255; }
 waitResult() { # waits for result number $1 and puts it in $line
-    for _ in {1..50}; do
+    for _ in {1..600}; do # Orca can stall for 25 s (a D-Bus timeout) on a busy machine
         line=$(results | sed -n "$1p")
         [[ -n $line ]] && return
         sleep 0.1
@@ -120,7 +121,7 @@ for _ in {1..60}; do
     [[ $outcome == "Tough Luck!" ]] && break
 done
 [[ $money == 0 ]] || fail "no round went bust in 60"
-for _ in {1..50}; do
+for _ in {1..600}; do
     grep -q "SPEECH OUTPUT: '.*out of money" "$log" && break
     sleep 0.1
 done
