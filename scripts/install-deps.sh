@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building (run), testing (test) or
-# benchmarking (bench) needs, and only those that are missing. One list for
-# every set-up command.
+# Installs the Debian packages that building (run), testing (test),
+# benchmarking (bench) or the screen reader check (screenreader) needs, and
+# only those that are missing. One list for every set-up command.
 set -euo pipefail
 
 purpose=${1:-run}
@@ -19,6 +19,11 @@ if [[ $purpose == bench ]]; then
     # bench/run.sh: Google Benchmark, a private X server driven by xdotool,
     # xcb for the map timer, a session bus as on a desktop.
     packages+=(libbenchmark-dev xvfb xdotool libxcb1-dev dbus-daemon)
+fi
+if [[ $purpose == screenreader ]]; then
+    # tests/system/screenreader.sh: Orca with a speech engine, the
+    # accessibility bus, a private X server driven by xdotool.
+    packages+=(orca speech-dispatcher-espeak-ng at-spi2-core dbus-daemon dbus-bin xvfb xdotool)
 fi
 
 missing=()

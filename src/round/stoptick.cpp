@@ -2,6 +2,7 @@
 // cheat, pays out, gives the controls back and checks for bankruptcy.
 #include "core/checkedmath.h"
 #include "core/payout.h"
+#include "window/announcer.h"
 #include "window/form1.h"
 #include "window/platform.h"
 
@@ -23,6 +24,8 @@ void Form1::Timer5_Timer()
     Controller->setEnabled(true);
     Timer5->stop();
     Bet->setReadOnly(false);
+    // Before any box, so the line is heard ahead of it.
+    announcer_->tell(Comment->text(), Winnings->text(), Money->text());
 
     // Told only once the round is closed, so no timer runs under the box.
     if (!paid) {

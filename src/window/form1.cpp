@@ -1,5 +1,6 @@
 #include "window/form1.h"
 
+#include "window/announcer.h"
 #include "window/design.h"
 #include "window/looks.h"
 #include "window/platform.h"
@@ -98,6 +99,7 @@ Form1::Form1(Platform &platform, QWidget *parent)
     Label5->setBuddy(Winnings);
     Bet->setAccessibleName(QStringLiteral("Bet"));
 
+    announcer_ = new Announcer(this);
     wire();
     Bet->setFocus();
     Form_Load();

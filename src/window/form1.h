@@ -20,6 +20,7 @@
 namespace design {
 struct Control;
 }
+class Announcer;
 class Platform;
 
 class Form1 : public QWidget
@@ -88,6 +89,7 @@ private:
     QString textOf(double amount) const;
 
     Platform &platform_;
+    Announcer *announcer_ = nullptr; // speaks each round's end to a screen reader
     amounts::NumberFormat format_;
     QPixmap background_;
 };
