@@ -248,11 +248,6 @@ std::optional<double> strictValue(QStringView text, const NumberFormat &format)
     return value;
 }
 
-bool isNumeric(QStringView text, const NumberFormat &format)
-{
-    return strictValue(text, format).has_value();
-}
-
 // Written as C's "%.15G" writes the rounded value: plain while its decimal
 // exponent e lies in -4..14, else mantissa, 'E', sign and at least two
 // exponent digits ("1E+15", "1.5E-07"). Trailing zeros never show, and a

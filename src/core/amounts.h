@@ -30,9 +30,6 @@ double leadingValue(QStringView text);
 // The number the whole text spells in the user's format, or nothing.
 std::optional<double> strictValue(QStringView text, const NumberFormat &format);
 
-// True exactly when the text has a strict value.
-bool isNumeric(QStringView text, const NumberFormat &format);
-
 // Shortest text of the value rounded to 15 significant digits; exponent form
 // for magnitudes 15 plain digits cannot show (see amounts.cpp for the rule).
 QString generalText(double value, const NumberFormat &format);

@@ -1,5 +1,7 @@
 // Arithmetic on amounts is checked before its result is written to a text:
 // an invalid operation or an overflow gives no value instead of inf or NaN.
+// An infinite or NaN operand makes the result so too, so checking the result
+// is enough: checked(a + b), checked(a * b).
 #pragma once
 
 #include <cmath>
@@ -11,32 +13,11 @@ namespace checkedmath {
 // number: the largest double itself rounds up past the range.
 inline constexpr double Largest = 1.79769313486231E+308;
 
-inline std::optional<double> finite(double value)
+inline std::optional<double> checked(double result)
 {
-    if (!(std::fabs(value) <= Largest)) // also false for NaN
+    if (!(std::fabs(result) <= Largest)) // also false for NaN
         return std::nullopt;
-    return value;
-}
-
-inline std::optional<double> sum(double a, double b)
-{
-    if (!std::isfinite(a) || !std::isfinite(b))
-        return std::nullopt;
-    return finite(a + b);
-}
-
-inline std::optional<double> difference(double a, double b)
-{
-    if (!std::isfinite(a) || !std::isfinite(b))
-        return std::nullopt;
-    return finite(a - b);
-}
-
-inline std::optional<double> product(double a, double b)
-{
-    if (!std::isfinite(a) || !std::isfinite(b))
-        return std::nullopt;
-    return finite(a * b);
+    return result;
 }
 
 } // namespace checkedmath

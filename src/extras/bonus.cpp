@@ -6,7 +6,7 @@
 
 void Form1::Bonus()
 {
-    const std::optional<double> money = checkedmath::sum(amountOf(Money->text()), 100);
+    const std::optional<double> money = checkedmath::checked(amountOf(Money->text()) + 100);
     if (money) {
         Comment->setText(QStringLiteral("You've got it!"));
         Winnings->setText(QStringLiteral("100"));

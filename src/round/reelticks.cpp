@@ -2,16 +2,13 @@
 #include "window/form1.h"
 #include "window/platform.h"
 
-#include <algorithm>
 #include <cmath>
 
 void Form1::ReelTick(int reel)
 {
-    float u = platform_.Rnd();
-    if (!(u >= 0.0F && u < 1.0F)) // a broken source must not pick a face off the strip
-        u = 0.0F;
-    const int face = std::min(static_cast<int>(std::floor(4.0F * u)), ImageList::Count - 1);
-    PutFace(reel, face);
+    const float u = platform_.Rnd();
+    Q_ASSERT(u >= 0.0F && u < 1.0F); // the platform's promise: 4u is then below 4
+    PutFace(reel, static_cast<int>(std::floor(4.0F * u)));
 }
 
 void Form1::Timer1_Timer()

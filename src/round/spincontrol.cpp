@@ -38,9 +38,9 @@ void Form1::Controller_Click()
     // Refuse up front what the jackpot could not pay, rather than fail at the
     // stop. The stop reads the money back from its 15-digit text, which may
     // round up, so the check adds the jackpot to that.
-    const std::optional<double> left = checkedmath::difference(money, *bet);
-    const std::optional<double> jackpot = checkedmath::product(*bet, 50);
-    if (!left || !jackpot || !checkedmath::sum(amountOf(textOf(*left)), *jackpot)) {
+    const std::optional<double> left = checkedmath::checked(money - *bet);
+    const std::optional<double> jackpot = checkedmath::checked(*bet * 50);
+    if (!left || !jackpot || !checkedmath::checked(amountOf(textOf(*left)) + *jackpot)) {
         platform_.MsgBox(QStringLiteral("That bet is too big to pay out."), msgbox::OkOnly, StopTitle);
         return;
     }

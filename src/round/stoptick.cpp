@@ -45,9 +45,9 @@ bool Form1::Settle()
         return true;
 
     // The bet is paid at the value the Spin accepted; the bet box is still locked.
-    const double bet = amounts::strictValue(Bet->text(), format_).value_or(amounts::leadingValue(Bet->text()));
-    const std::optional<double> won = checkedmath::product(bet, outcome.factor);
-    const std::optional<double> money = won ? checkedmath::sum(amountOf(Money->text()), *won) : std::nullopt;
+    const double bet = amounts::strictValue(Bet->text(), format_).value();
+    const std::optional<double> won = checkedmath::checked(bet * outcome.factor);
+    const std::optional<double> money = won ? checkedmath::checked(amountOf(Money->text()) + *won) : std::nullopt;
     if (!money)
         return false; // money and winnings keep their last good texts
     Money->setText(textOf(*money));

@@ -18,7 +18,6 @@ public:
     QString tag() const { return tag_; }
     void setTag(const QString &tag);
     void setPicture(const QPixmap &picture);
-    QPixmap picture() const { return pixmap(); }
 
     // What a screen reader says for a tag text: "" for a blank reel.
     static QString describe(const QString &tag);

@@ -1,6 +1,9 @@
 // A round through the window's handlers: Spin's refusals and debit, the
 // payout at the stop tick and the bankruptcy box, and one round on real timers.
 #include "game.h"
+#include "window/announcer.h"
+
+#include <QAccessible>
 
 #include <QTest>
 
@@ -119,6 +122,12 @@ private slots:
         QCOMPARE(g.p.boxes,
                  r.answer ? QStringList{"You are out of money. Reset the game?|36|Bankrupt"} : QStringList());
         QCOMPARE(g.p.ended, int(r.answer == msgbox::No));
+        // A screen reader hears the round as it closed, before any box.
+        const QAccessibleInterface *said = QAccessible::queryAccessibleInterface(g.w.findChild<Announcer *>());
+        const QStringList seen = r.seen.split('|');
+        QCOMPARE(said->role(), QAccessible::Notification);
+        QCOMPARE(said->text(QAccessible::Name),
+                 QStringLiteral("%1 Winnings %2. Money %3.").arg(seen[2], seen[1], r.answer ? "0" : seen[0]));
     }
 
     void winTooBigLosesNothing()
