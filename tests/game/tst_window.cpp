@@ -1,9 +1,18 @@
-// The window as a player meets it: the start, the keyboard and real clicks.
+// The window as a player meets it: the start, the keyboard, real mouse clicks
+// and double clicks, a round on the real timers, and the real message boxes.
 #include "game.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QTest>
+
+namespace {
+struct Clicks {
+    QString clicks; // M Money, W Winnings, S Secret, 0..3 a picture; doubled (MM), a double click
+    QString seen;   // money|cheat|boxes
+};
+} // namespace
+Q_DECLARE_METATYPE(Clicks)
 
 class TestWindow : public QObject
 {
@@ -34,33 +43,38 @@ private slots:
 
     void realClicks_data()
     {
-        QTest::addColumn<QStringList>("clicks"); // "2x" before a name: a double click
-        QTest::addColumn<QString>("seen");       // money|cheat|boxes
-        QTest::newRow("money") << QStringList(10, "2x Money") << "1000|0|1";
-        QTest::newRow("winnings") << QStringList{"2x Winnings", "2x Winnings", "Output(1)",  "Output(1)",
-                                                 "Output(3)",   "Output(1)",   "2x Winnings"}
-                                  << "1100|0|0";
-        QTest::newRow("pictures") << QStringList{"Output(1)", "2x Output(3)", "2x Output(3)", "2x Output(3)",
-                                                 "Output(1)", "Output(2)",    "Output(1)",    "2x Output(0)"}
-                                  << "1000|-1|1";
-        QTest::newRow("secret") << QStringList{"Output(1)", "Output(3)", "Output(3)", "Output(3)", "Output(1)",
-                                               "Output(2)", "Output(1)", "Output(0)", "Secret"}
-                                << "1000|0|1";
+        QTest::addColumn<Clicks>("r");
+        QTest::newRow("money, doubled") << Clicks{"MM MM MM MM MM MM MM MM MM MM", "1000|0|1"};
+        QTest::newRow("winnings, doubled") << Clicks{"WW WW 1 1 3 1 WW", "1100|0|0"};
+        QTest::newRow("pictures, doubled") << Clicks{"1 33 33 33 1 2 1 00", "1000|-1|1"};
+        QTest::newRow("secret") << Clicks{"1 3 3 3 1 2 1 0 S", "1000|0|1"};
     }
     void realClicks()
     {
-        QFETCH(QStringList, clicks);
-        QFETCH(QString, seen);
+        QFETCH(Clicks, r);
         Game g;
         g.w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&g.w));
-        for (const QString &click : clicks) { // as the window system sends them: press, release, press, release
-            const QWidget *target = g.w.findChild<QWidget *>(click.section(' ', -1));
-            const QPoint at = target->mapTo(&g.w, target->rect().center());
-            QTest::mouseEvent(click.startsWith("2x") ? QTest::MouseDClick : QTest::MouseClick, g.w.windowHandle(),
-                              Qt::LeftButton, {}, at);
+        const QHash<QChar, QString> names{{'M', "Money"}, {'W', "Winnings"}, {'S', "Secret"}};
+        for (const QString &click : r.clicks.split(' ')) { // as the window system sends them: press, release, ...
+            const QWidget *target =
+                g.w.findChild<QWidget *>(names.value(click[0], QStringLiteral("Output(%1)").arg(click[0])));
+            QTest::mouseEvent(click.size() == 2 ? QTest::MouseDClick : QTest::MouseClick, g.w.windowHandle(),
+                              Qt::LeftButton, {}, target->mapTo(&g.w, target->rect().center()));
         }
-        QCOMPARE(QStringLiteral("%1|%2|%3").arg(g.w.Money->text()).arg(g.w.Cheat).arg(g.p.boxes.size()), seen);
+        QCOMPARE(QStringLiteral("%1|%2|%3").arg(g.w.Money->text()).arg(g.w.Cheat).arg(g.p.boxes.size()), r.seen);
+    }
+
+    void realRound()
+    {
+        Game g;
+        g.w.show();
+        QTest::keyClicks(g.w.Bet, "10");
+        QTest::mouseClick(g.w.Controller, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!g.w.Output[3]->tag().isEmpty(), 2000); // the reels flicker
+        QTest::mouseClick(g.w.Controller, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(g.w.Controller->text(), "&Spin", 5000);
+        QCOMPARE(g.w.Comment->text() + " " + g.w.Money->text(), "Jackpot!!! 1490"); // every draw is 0
     }
 
     void boxesWaitForAnAnswer_data()

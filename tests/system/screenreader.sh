@@ -62,8 +62,9 @@ for how in mouse keys; do
     expect "$outcomes Winnings [0-9]+\. Money [0-9]+\."
 done
 money=${line##* }
-for target in w w 1 1 3 1 w; do # the winnings bonus
+for target in w w 1 1 3 1 w; do # the winnings bonus, slower than a double click
     if [[ $target == w ]]; then click 1560 3120 1695 255; else click $((480 + 1320 * target)) 840 1095 1095; fi
+    sleep 0.6
 done
 expect "You've got it! Winnings 100\. Money $((${money%.} + 100))\."
 echo "Orca spoke every round's outcome, winnings and money"
