@@ -7,7 +7,6 @@
 
 #include <QStringList>
 
-#include <array>
 #include <functional>
 #include <utility>
 
@@ -34,9 +33,6 @@ struct ScriptedPlatform : Platform {
     [[noreturn]] void End() override { throw Ended{++ended}; }
     amounts::NumberFormat numberFormat() const override { return format; }
 };
-
-using Faces = std::array<int, 4>;
-inline constexpr int W = -1, M = -2; // a click on Winnings, on Money; 0..3 are the pictures
 
 struct Game {
     explicit Game(amounts::NumberFormat format = {u'.', u','})
@@ -67,23 +63,29 @@ struct Game {
         const hidden::StepCounters &c = w.Steps;
         return {c.Reel0Step, c.Reel1Step, c.Reel2Step, c.Reel3Step, c.WinningsStep, c.MoneyClicks};
     }
-    void spin(const QString &bet)
+    // Plays a script of moves: W M S click Winnings, Money, Secret; C the Spin/Stop button; a number that
+    // picture; $B types the bet B; ¥M sets the money M; =FFFF ticks each reel once, showing faces F; T is
+    // the stop tick; ?A answers A to the next box.
+    void play(const QString &script)
     {
-        w.Bet->setText(bet);
-        w.Controller_Click();
-    }
-    // Each reel ticks once with the given face, then Stop; stop() adds the stop tick.
-    void stopping(Faces faces)
-    {
-        for (int face : faces)
-            p.draws << (float(face) + 0.5F) / 4.0F;
-        w.Timer1_Timer(), w.Timer2_Timer(), w.Timer3_Timer(), w.Timer4_Timer();
-        w.Controller_Click();
-    }
-    void stop(Faces faces) { stopping(faces), w.Timer5_Timer(); }
-    void click(const QList<int> &targets)
-    {
-        for (int target : targets)
-            target == W ? w.Winnings_Click() : target == M ? w.Money_Click() : w.Output_Click(target);
+        for (const QString &t : script.split(' ', Qt::SkipEmptyParts)) {
+            if (t[0] == u'$')
+                w.Bet->setText(t.mid(1));
+            else if (t[0] == u'¥')
+                w.Money->setText(t.mid(1));
+            else if (t[0] == u'?')
+                p.answers << t.mid(1).toInt();
+            else if (t[0] == u'=') {
+                for (const QChar face : t.mid(1))
+                    p.draws << (float(face.digitValue()) + 0.5F) / 4.0F;
+                w.Timer1_Timer(), w.Timer2_Timer(), w.Timer3_Timer(), w.Timer4_Timer();
+            } else
+                t == "T"   ? w.Timer5_Timer()
+                : t == "W" ? w.Winnings_Click()
+                : t == "M" ? w.Money_Click()
+                : t == "S" ? w.Secret_Click()
+                : t == "C" ? w.Controller_Click()
+                           : w.Output_Click(t.toInt());
+        }
     }
 };

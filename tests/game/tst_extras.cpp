@@ -1,137 +1,102 @@
-// The hidden extras: the two unlock sequences as fixed click lists, the
-// message chain's paths, the about box with its cheat, and the bonus.
+// The hidden extras, each row a script of moves (see Game::play) and what the
+// window shows after it: the two unlock sequences as fixed click lists, the
+// message chain's paths, the cheat at the stop tick; and No under a box.
 #include "game.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
-const QList<int> Cheat{1, 3, 3, 3, 1, 2, 1, 0};
-const QList<int> Bonus{W, W, 1, 1, 3, 1, W};
+const QString Cheat = "1 3 3 3 1 2 1 0 ", Bonus = "W W 1 1 3 1 W ", Nine = "M M M M M M M M M ", Spin = "$10 C ";
 const QString First = "Do you actually think there's something here?|35|What!!???",
-              Second = "Then do you think the programmer is just plain nuts?|36|What!!???";
+              Second = "Then do you think the programmer is just plain nuts?|36|What!!???",
+              Greedy = "Bet something greedy!|0|Stop!", About = "About|64|Copyright";
+const QString Start = "1000|0||0|&Spin|+--|00000||||", Cheating = "1000|0||0|&Spin|+-+|00000||||",
+              Bonused = "1100|100|You've got it!|0|&Spin|+--|00000||||", Spinning = "990|0||10|&Stop|++-|11110||||";
+struct Row {
+    QString script;
+    QString seen; // as Game::state() shows it
+    QStringList boxes = {};
+};
 } // namespace
+Q_DECLARE_METATYPE(Row)
 
 class TestExtras : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void sequences_data()
+    void extras_data()
     {
-        QTest::addColumn<QList<int>>("clicks");
-        QTest::addColumn<QString>("seen"); // money|winnings|comment|cheat|boxes
-        const QString none = "1000|0||0|0", bonus = "1100|100|You've got it!|0|0";
-        QTest::newRow("cheat") << Cheat << "1000|0||-1|1";
-        QTest::newRow("cheat twice") << Cheat + Cheat << "1000|0||-1|2";
-        QTest::newRow("bonus") << Bonus << bonus;
-        QTest::newRow("bonus twice") << Bonus + Bonus << "1200|100|You've got it!|0|0";
-        QTest::newRow("cheat, one short") << Cheat.mid(0, 7) << none;
-        QTest::newRow("bonus, one short") << Bonus.mid(0, 6) << none;
-        QTest::newRow("cheat, last wrong") << Cheat.mid(0, 7) + QList<int>{3} << none;
-        QTest::newRow("cheat, one 3 more") << QList<int>{1, 3, 3, 3, 3, 1, 2, 1, 0} << none;
-        QTest::newRow("cheat, W inside") << QList<int>{1, 3, 3, W, 3, 1, 2, 1, 0} << none;
-        QTest::newRow("cheat, no wrap at 256") << QList<int>{1} + QList<int>(259, 3) + QList<int>{1, 2, 1, 0} << none;
-        QTest::newRow("bonus, 2 for 3") << QList<int>{W, W, 1, 1, 2, 1, W} << none;
-        QTest::newRow("bonus, one W more") << QList<int>{W, W, W, 1, 1, 3, 1, W} << none;
-        QTest::newRow("bonus, W inside") << QList<int>{W, W, 1, W, 1, 3, 1, W} << none;
-        QTest::newRow("bonus, stray 0") << QList<int>{W, W, 0, 1, 1, 3, 1, W} << none;
-        QTest::newRow("off the reels") << QList<int>{W, W, 4, -5, 1, 1, 3, 1, W} << bonus;
+        QTest::addColumn<Row>("r");
+        QTest::newRow("cheat") << Row{Cheat, Cheating, {About}};
+        QTest::newRow("cheat, then Secret") << Row{Cheat + "S", Start, {About}};
+        QTest::newRow("cheat, one short") << Row{"1 3 3 3 1 2 1", Start};
+        QTest::newRow("cheat, last wrong") << Row{"1 3 3 3 1 2 1 3", Start};
+        QTest::newRow("cheat, one 3 more") << Row{"1 3 3 3 3 1 2 1 0", Start};
+        QTest::newRow("cheat, no wrap at 256") << Row{"1 " + QString("3 ").repeated(259) + "1 2 1 0", Start};
+        QTest::newRow("cheat, Spin inside") << Row{"1 3 3 3 1 2 1 C 0", Start, {Greedy}};
+        QTest::newRow("bonus") << Row{Bonus, Bonused};
+        QTest::newRow("bonus twice") << Row{Bonus + Bonus, "1200" + Bonused.mid(4)};
+        QTest::newRow("bonus, one short") << Row{"W W 1 1 3 1", Start};
+        QTest::newRow("bonus, 2 for 3") << Row{"W W 1 1 2 1 W", Start};
+        QTest::newRow("bonus, W inside") << Row{"W W 1 W 1 3 1 W", Start};
+        QTest::newRow("bonus, stray 0") << Row{"W W 0 1 1 3 1 W", Start};
+        QTest::newRow("bonus, off the reels") << Row{"W W 4 -5 1 1 3 1 W", Bonused};
+        QTest::newRow("bonus while spinning") << Row{Spin + Bonus, "1090|100|You've got it!" + Spinning.mid(6)};
+        QTest::newRow("bonus, Stop inside") << Row{Spin + "W W 1 1 3 C 1 W", "990|0||10|&Stop|-+-|11111||||"};
+        QTest::newRow("bonus keeps the money count") << Row{"M M M M M M M " + Bonus + "M M M", Bonused, {First}};
+        QTest::newRow("chain, cancel") << Row{
+            Spin + Nine + "?2 M",
+            Spinning,
+            {First, "Haha! Decipher this easter egg: 6051K437R809. Good luck!|64|What!!???"}};
+        QTest::newRow("chain, yes") << Row{Spin + Nine + "?6 M", Spinning, {First, "No there isn't.|16|What!!???"}};
+        QTest::newRow("chain, no, yes") << Row{
+            Nine + "?7 ?6 M",
+            Start,
+            {First, Second, "You're quite honest. Here's something: 2586T. Decipher it for yourself|64|What!!???"}};
+        QTest::newRow("chain, no, no") << Row{
+            Nine + "?7 ?7 M", Start, {First, Second, "Heh! I wish you think you were. Nothing here!|16|What!!???"}};
+        QTest::newRow("chain, other answer") << Row{Nine + "?1 M", Start, {First}};
+        QTest::newRow("chain, then one counted") << Row{Nine + "M " + Nine, Start, {First}};
+        QTest::newRow("chain, count cleared by Spin") << Row{"M C " + Nine, Start, {Greedy}};
+        QTest::newRow("cheat on while stopping")
+            << Row{Spin + "=3012 C " + Cheat + "T", "1490|500|Jackpot!!!|10|&Spin|+-+|00000|0|0|0|0", {About}};
+        QTest::newRow("cheat off while stopping")
+            << Row{Cheat + Spin + "=3012 C S T", "990|0|Tough Luck!|10|&Spin|+--|00000|3|0|1|2", {About}};
     }
-    void sequences()
+    void extras()
     {
-        QFETCH(QList<int>, clicks);
-        QFETCH(QString, seen);
+        QFETCH(Row, r);
         Game g;
-        g.w.Steps.MoneyClicks = 7;
-        g.click(clicks);
-        QCOMPARE(g.state().section('|', 0, 2) + QStringLiteral("|%1|%2").arg(g.w.Cheat).arg(g.p.boxes.size()), seen);
-        QCOMPARE(g.w.Secret->isVisibleTo(&g.w), g.w.Cheat == -1);
-        if (seen != "1000|0||0|0") // an unlock clears what it should
-            QCOMPARE(g.counters(), QList<int>({0, 0, 0, 0, 0, g.w.Cheat ? 0 : 7}));
-    }
-
-    void spinStopClearsProgress()
-    {
-        Game g;
-        g.click(Bonus.mid(0, 6));
-        g.w.Controller_Click(); // refused for the "0" bet, but it clears all the same
-        g.w.Winnings_Click();
-        g.click(Cheat.mid(0, 7));
-        g.spin("10");
-        g.w.Output_Click(0);
-        QCOMPARE(g.w.Money->text() + " " + QString::number(g.w.Cheat), "990 0");
-    }
-
-    void chain_data()
-    {
-        QTest::addColumn<QList<int>>("answers");
-        QTest::addColumn<QStringList>("boxes");
-        QTest::newRow("cancel") << QList<int>{
-            2} << QStringList{First, "Haha! Decipher this easter egg: 6051K437R809. Good luck!|64|What!!???"};
-        QTest::newRow("yes") << QList<int>{6} << QStringList{First, "No there isn't.|16|What!!???"};
-        QTest::newRow("no, yes") << QList<int>{7, 6}
-                                 << QStringList{First, Second,
-                                                "You're quite honest. Here's something: 2586T. Decipher it for "
-                                                "yourself|64|What!!???"};
-        QTest::newRow("no, no") << QList<int>{
-            7, 7} << QStringList{First, Second, "Heh! I wish you think you were. Nothing here!|16|What!!???"};
-        QTest::newRow("other") << QList<int>{1} << QStringList{First};
-        QTest::newRow("no, other") << QList<int>{7, 1} << QStringList{First, Second};
-    }
-    void chain()
-    {
-        QFETCH(QList<int>, answers);
-        QFETCH(QStringList, boxes);
-        Game g;
-        g.spin("10");
-        const QString before = g.state();
-        g.p.answers = answers;
-        g.click(QList<int>(9, M));
-        QCOMPARE(g.p.boxes, QStringList());
-        g.w.Money_Click();
-        QCOMPARE(g.p.boxes, boxes);
-        QCOMPARE(g.state(), before);
-        QCOMPARE(g.w.Steps.MoneyClicks, 0); // the next click counts 1
-    }
-
-    void aboutBoxAndSecret()
-    {
-        Game g;
-        g.click(Cheat);
-        QVERIFY(g.p.boxes[0].contains("Facereel") && g.p.boxes[0].contains("1.00"));
-        QVERIFY(g.p.boxes[0].endsWith("|64|Copyright"));
-        g.spin("10");
-        g.stopping({3, 0, 1, 2});
-        g.w.Secret_Click(); // off before the stop tick: random again
-        g.w.Timer5_Timer();
-        QCOMPARE(g.w.Comment->text(), "Tough Luck!");
-        g.w.Steps = {1, 2, 3, 4, 5, 6};
-        g.w.Secret_Click();
-        QCOMPARE(g.counters(), QList<int>({1, 2, 3, 4, 5, 6}));
-        g.spin("10");
-        g.stopping({3, 0, 1, 2});
-        g.click(Cheat); // on while stopping: the jackpot
-        g.w.Timer5_Timer();
-        QCOMPARE(g.w.Comment->text(), "Jackpot!!!");
+        g.w.Steps.MoneyClicks = 0;
+        g.play(r.script);
+        QCOMPARE(g.state(), r.seen);
+        static const QRegularExpression about(R"(^Facereel version 1\.00\n.*(\|64\|Copyright)$)",
+                                              QRegularExpression::DotMatchesEverythingOption);
+        QCOMPARE(g.p.boxes.replaceInStrings(about, "About\\1"), r.boxes);
+        QCOMPARE(g.w.Cheat, -g.w.Secret->isVisibleTo(&g.w));
+        if (r.seen == Cheating || r.seen == Bonused) // an unlock clears the counters, the bonus all but two
+            QCOMPARE(g.counters(), QList<int>({0, 0, 0, 0, 0, int(r.script.count('M') % 10)}));
     }
 
     void noEndsAtOnce_data()
     {
-        QTest::addColumn<QList<int>>("clicks"); // that open a box while the lost round stops
-        QTest::addColumn<QString>("after");     // MoneyClicks|Cheat
-        QTest::newRow("under the chain") << QList<int>(10, M) << "10|0";
+        QTest::addColumn<QString>("clicks"); // that open a box while the lost round stops
+        QTest::addColumn<QString>("after");  // MoneyClicks|Cheat
+        QTest::newRow("under the chain") << Nine + "M"
+                                         << "10|0";
         QTest::newRow("under the about box") << Cheat << "0|0";
     }
     void noEndsAtOnce()
     {
-        QFETCH(QList<int>, clicks);
+        QFETCH(QString, clicks);
         QFETCH(QString, after);
         Game g;
-        g.spin("1000");
-        g.stopping({3, 0, 1, 2});
+        g.w.show();
+        g.play("$1000 C =3012 C ?7");
         g.p.underBox = [&] { g.w.Timer5_Timer(); };
-        g.p.answers = {msgbox::No};
-        QVERIFY_THROWS_EXCEPTION(Ended, g.click(clicks));
+        QVERIFY_THROWS_EXCEPTION(Ended, g.play(clicks));
         QCOMPARE(g.p.boxes.size(), 2); // the open box, then the bankruptcy box: nothing after
         QVERIFY(g.p.boxes[1].endsWith("|Bankrupt") && g.w.isHidden());
         QCOMPARE(QStringLiteral("%1|%2").arg(g.w.Steps.MoneyClicks).arg(g.w.Cheat), after);

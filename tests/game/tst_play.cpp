@@ -35,29 +35,19 @@ void TestPlay::randomPlay()
         const qsizetype boxes = g->p.boxes.size();
         const bool stopping = w.Timer5->isActive();
         w.Comment->setText("?"); // never read by the game: shows what a step wrote
-        const int kind = pick(9);
+        QStringList moves{"M", "W", QString::number(pick(6) - 1), "1 3 3 3 1 2 1 0", "W W 1 1 3 1 W"};
+        if (w.Secret->isVisibleTo(&w))
+            moves << "S";
+        if (w.Controller->isEnabled())
+            moves << "C";
+        if (!w.Bet->isReadOnly())
+            moves << "$" + (pick(3) ? bets[pick(bets.size())] : w.Money->text());
+        if (w.Timer1->isActive()) // the reels tick, and a second after Stop the stop tick comes
+            moves << QStringLiteral("=%1%2%3%4").arg(pick(4)).arg(pick(4)).arg(pick(4)).arg(pick(4))
+                  << (stopping ? "T" : "C");
+        const QString move = moves[pick(moves.size())];
         try {
-            switch (kind) {
-            case 0: w.Output_Click(pick(6) - 1); break;
-            case 1: w.Money_Click(); break;
-            case 2: w.Winnings_Click(); break;
-            case 3: w.Secret->isVisibleTo(&w) ? w.Secret_Click() : void(); break;
-            case 4: w.Controller->isEnabled() ? w.Controller_Click() : void(); break;
-            case 5:
-                w.Bet->isReadOnly() ? void() : w.Bet->setText(pick(3) ? bets[pick(int(bets.size()))] : w.Money->text());
-                break;
-            case 6: g->click(pick(2) ? QList{1, 3, 3, 3, 1, 2, 1, 0} : QList{W, W, 1, 1, 3, 1, W}); break;
-            case 7:
-                if (stopping)
-                    w.Timer5_Timer();
-                break;
-            default:
-                g->p.draws = {float(pick(1000)) / 1000.0F};
-                if (const int reel = pick(4); QList{w.Timer1, w.Timer2, w.Timer3, w.Timer4}[reel]->isActive())
-                    (w
-                     .*std::array{&Form1::Timer1_Timer, &Form1::Timer2_Timer, &Form1::Timer3_Timer,
-                                  &Form1::Timer4_Timer}[reel])();
-            }
+            g->play(move);
         } catch (const Ended &) { // the player declined the reset: checked below
         }
         const double bet = amounts::strictValue(w.Bet->text(), {u'.', u','}).value_or(0);
@@ -65,7 +55,7 @@ void TestPlay::randomPlay()
             money -= bet;
         if (w.Comment->text() == "You've got it!")
             money += 100;
-        else if (kind == 7 && stopping)
+        else if (move == "T")
             money += bet * factors.value(w.Comment->text(), -1000);
         money = QString::number(money, 'g', 15).toDouble(); // as the money text shows it
         if (g->p.boxes.size() > boxes && g->p.boxes.last().endsWith("|Bankrupt")) {
@@ -74,10 +64,10 @@ void TestPlay::randomPlay()
             if (g->p.ended) // the player declined: start the program again
                 g = std::make_unique<Game>();
         }
-        const QString at = QStringLiteral("step %1 (%2): %3").arg(n).arg(kind).arg(g->state());
+        const QString at = QStringLiteral("step %1 (%2): %3").arg(n).arg(move, g->state());
         QVERIFY2(amounts::amountValue(g->w.Money->text(), {u'.', u','}) == money, qPrintable(at));
         QVERIFY2(g->counters().last() < 10 && g->w.Cheat == -g->w.Secret->isVisibleTo(&g->w), qPrintable(at));
-        QVERIFY2(!stopping || kind != 7 || g->w.Money->text() != "0", qPrintable(at)); // bankrupt: reset or ended
+        QVERIFY2(move != "T" || g->w.Money->text() != "0", qPrintable(at)); // bankrupt: reset or ended
         static const QRegularExpression phases(
             R"(\|(&Spin\|\+-.\|00000|&Stop\|\+\+.\|11110|&Stop\|-\+.\|11111)(\|[0-3]?){4}$)");
         QVERIFY2(phases.match(g->state()).hasMatch(), qPrintable(at)); // Idle, Spinning or Stopping
