@@ -58,11 +58,6 @@ struct Game {
             s += '|' + r->tag();
         return s;
     }
-    QList<int> counters() const
-    {
-        const hidden::StepCounters &c = w.Steps;
-        return {c.Reel0Step, c.Reel1Step, c.Reel2Step, c.Reel3Step, c.WinningsStep, c.MoneyClicks};
-    }
     // Plays a script of moves: W M S click Winnings, Money, Secret; C the Spin/Stop button; a number that
     // picture; $B types the bet B; ¥M sets the money M; =FFFF ticks each reel once, showing faces F; T is
     // the stop tick; ?A answers A to the next box.

@@ -66,7 +66,7 @@ void TestPlay::randomPlay()
         }
         const QString at = QStringLiteral("step %1 (%2): %3").arg(n).arg(move, g->state());
         QVERIFY2(amounts::amountValue(g->w.Money->text(), {u'.', u','}) == money, qPrintable(at));
-        QVERIFY2(g->counters().last() < 10 && g->w.Cheat == -g->w.Secret->isVisibleTo(&g->w), qPrintable(at));
+        QVERIFY2(g->w.Steps.MoneyClicks < 10 && g->w.Cheat == -g->w.Secret->isVisibleTo(&g->w), qPrintable(at));
         QVERIFY2(move != "T" || g->w.Money->text() != "0", qPrintable(at)); // bankrupt: reset or ended
         static const QRegularExpression phases(
             R"(\|(&Spin\|\+-.\|00000|&Stop\|\+\+.\|11110|&Stop\|-\+.\|11111)(\|[0-3]?){4}$)");

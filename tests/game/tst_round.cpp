@@ -69,7 +69,7 @@ private slots:
         QCOMPARE(g.state(), r.seen);
         QCOMPARE(g.p.boxes, r.boxes);
         QCOMPARE(g.p.ended, int(g.w.isHidden()));
-        QCOMPARE(g.counters(), QList<int>(6, 0));  // every click of Spin or Stop clears them, refused or not
+        QVERIFY(g.w.Steps == hidden::StepCounters{}); // every click of Spin or Stop clears them, refused or not
         for (const ReelPicture *reel : g.w.Output) // each tick put the picture its tag names
             QCOMPARE(reel->pixmap().cacheKey(),
                      reel->tag().isEmpty() ? 0 : g.w.Images.picture(reel->tag().toInt() + 1).cacheKey());
