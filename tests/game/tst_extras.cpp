@@ -41,7 +41,10 @@ private slots:
         QTest::newRow("bonus, one short") << Row{"W W 1 1 3 1", Start};
         QTest::newRow("bonus, 2 for 3") << Row{"W W 1 1 2 1 W", Start};
         QTest::newRow("bonus, W inside") << Row{"W W 1 W 1 3 1 W", Start};
-        QTest::newRow("bonus, stray 0") << Row{"W W 0 1 1 3 1 W", Start};
+        QTest::newRow("bonus, stray 0 voids W W") << Row{"W W 0 W 1 1 3 1 W", Start};
+        QTest::newRow("bonus, stray 2 voids W") << Row{"W 2 W 1 1 3 1 W", Start};
+        QTest::newRow("bonus, stray 2 voids W W") << Row{"W W 2 W 1 1 3 1 W", Start};
+        QTest::newRow("bonus, stray 3 voids W W") << Row{"W W 3 W 1 1 3 1 W", Start};
         QTest::newRow("bonus, off the reels") << Row{"W W 4 -5 1 1 3 1 W", Bonused};
         QTest::newRow("bonus while spinning") << Row{Spin + Bonus, "1090|100|You've got it!" + Spinning.mid(6)};
         QTest::newRow("bonus, Stop inside") << Row{Spin + "W W 1 1 3 C 1 W", "990|0||10|&Stop|-+-|11111||||"};

@@ -26,6 +26,7 @@ private slots:
         g.w.show();
         QVERIFY(QTest::qWaitForWindowActive(&g.w));
         QCOMPARE(g.state(), "1000|0||0|&Spin|+--|00000||||");
+        QVERIFY(!g.w.windowIcon().isNull() && g.w.minimumSize() == g.w.maximumSize()); // an icon; no resizing
         QList<QWidget *> order{QApplication::focusWidget()}; // Bet, Controller, then Secret only while shown
         for (int i = 0; i < 4; ++i) {
             g.w.Secret->setVisible(i >= 2);
