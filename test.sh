@@ -7,11 +7,7 @@ cmake --preset dev >/dev/null
 cmake --build --preset dev
 export QT_QPA_PLATFORM=offscreen
 ctest --preset dev
-# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# then the conversion fuzzer's smoke run (clang, its own tree).
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz
-ctest --preset fuzz

@@ -11,15 +11,13 @@
 #include <utility>
 
 struct Ended {
-    int times;
 };
 
 struct ScriptedPlatform : Platform {
     amounts::NumberFormat format{u'.', u','};
-    QStringList boxes;  // "prompt|style|title" of every box shown, in order
-    QList<int> answers; // answers to give, in order; OK once empty
-    QList<float> draws; // values to draw, in order; 0 once empty
-    int ended = 0;
+    QStringList boxes;              // "prompt|style|title" of every box shown, in order
+    QList<int> answers;             // answers to give, in order; OK once empty
+    QList<float> draws;             // values to draw, in order; 0 once empty
     std::function<void()> underBox; // runs once, while the next box is open
 
     int MsgBox(const QString &prompt, int style, const QString &title) override
@@ -30,7 +28,7 @@ struct ScriptedPlatform : Platform {
         return answers.isEmpty() ? msgbox::Ok : answers.takeFirst();
     }
     float Rnd() override { return draws.isEmpty() ? 0.0F : draws.takeFirst(); }
-    [[noreturn]] void End() override { throw Ended{++ended}; }
+    [[noreturn]] void End() override { throw Ended{}; }
     amounts::NumberFormat numberFormat() const override { return format; }
 };
 

@@ -1,7 +1,6 @@
 // The four conversions between amount texts and numbers, at their edges.
 #include "core/amounts.h"
 
-#include <QLocale>
 #include <QTest>
 
 #include <cmath>
@@ -83,12 +82,6 @@ private slots:
         QCOMPARE(amounts::generalText(r.value, r.format), r.text);
         const double rounded = QString::number(r.value, 'g', 15).toDouble(); // and it reads back
         QCOMPARE(exact(amounts::amountValue(r.text, r.format)), exact(rounded == 0 ? 0.0 : rounded));
-    }
-
-    void fromLocale()
-    {
-        const auto german = amounts::NumberFormat::fromLocale(QLocale(QLocale::German, QLocale::Germany));
-        QCOMPARE(QString(german.decimal) + german.group, ",.");
     }
 };
 

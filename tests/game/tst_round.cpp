@@ -42,13 +42,10 @@ private slots:
         QTest::newRow("jackpot") << Row{"$10 C =0000 C T", "1490|500|Jackpot!!!|10|&Spin|+--|00000|0|0|0|0"};
         QTest::newRow("tough luck") << Row{"$10 C =3012 C T", "990|0|Tough Luck!|10|&Spin|+--|00000|3|0|1|2"};
         QTest::newRow("fraction") << Row{"$2.5 C =2011 C T", "1010|12.5|Double!|2.5|&Spin|+--|00000|2|0|1|1"};
-        QTest::newRow("win adds to the money as it stands")
-            << Row{"$10 C ¥1090 =2011 C T", "1140|50|Double!|10|&Spin|+--|00000|2|0|1|1"};
         QTest::newRow("bankrupt, reset") << Row{
             "$1000 C =3012 C ?6 T", "1000|0|Tough Luck!|1000|&Spin|+--|00000|3|0|1|2", {Bankrupt}};
         QTest::newRow("bankrupt, end") << Row{
             "$1000 C =3012 C ?7 T", "0|0|Tough Luck!|1000|&Spin|+--|00000|3|0|1|2", {Bankrupt}};
-        QTest::newRow("all bet, won") << Row{"$1000 C =1123 C T", "5000|5000|Double!|1000|&Spin|+--|00000|1|1|2|3"};
         QTest::newRow("a half left") << Row{"$999.5 C =3012 C T", "0.5|0|Tough Luck!|999.5|&Spin|+--|00000|3|0|1|2"};
         QTest::newRow("win too big to pay")
             << Row{"¥1E+306 $1E+305 C ¥1.797E+308 =0000 C T",
@@ -62,15 +59,17 @@ private slots:
         Game g(comma ? amounts::NumberFormat{u',', u'.'} : amounts::NumberFormat{u'.', u','});
         g.w.show();
         g.w.Steps = {1, 2, 3, 4, 5, 6};
+        bool ended = false;
         try {
             g.play(r.script.mid(comma));
-        } catch (const Ended &) { // the program ended: nothing more runs
+        } catch (const Ended &) {
+            ended = true;
         }
         QCOMPARE(g.state(), r.seen);
         QCOMPARE(g.p.boxes, r.boxes);
-        QCOMPARE(g.p.ended, int(g.w.isHidden()));
+        QCOMPARE(ended, g.w.isHidden());              // ended at once, the window gone
         QVERIFY(g.w.Steps == hidden::StepCounters{}); // every click of Spin or Stop clears them, refused or not
-        for (const ReelPicture *reel : g.w.Output) // each tick put the picture its tag names
+        for (const ReelPicture *reel : g.w.Output)    // each tick put the picture its tag names
             QCOMPARE(reel->pixmap().cacheKey(),
                      reel->tag().isEmpty() ? 0 : g.w.Images.picture(reel->tag().toInt() + 1).cacheKey());
         // A screen reader hears the round as it closed, before any box.
