@@ -69,6 +69,8 @@ if(UNIX AND NOT APPLE)
     set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
     # Library dependencies as dpkg-shlibdeps finds them in the program.
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    # The SVG image-format plugin is loaded, not linked: dpkg-shlibdeps cannot see it.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6 (>= 6.4)")
     # The comment line's script face; without it an italic stands in.
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-urw-base35)
     set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

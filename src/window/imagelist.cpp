@@ -2,20 +2,25 @@
 
 #include <QGuiApplication>
 #include <QHash>
+#include <QImageReader>
 #include <QList>
-#include <QPainter>
-#include <QSvgRenderer>
+#include <QResource>
 
 #include <algorithm>
 #include <cmath>
 
 QImage art::render(const QString &resource, QSize size)
 {
-    QImage image(size, QImage::Format_RGB888); // 24-bit, no alpha
-    image.fill(Qt::black);
-    QSvgRenderer renderer(resource);
-    QPainter painter(&image);
-    renderer.render(&painter);
+    // Through Qt's SVG image-format plugin, loaded only when a picture is
+    // drawn here: the usual densities come ready-made (see below).
+    QImageReader reader(resource);
+    reader.setScaledSize(size);
+    reader.setBackgroundColor(Qt::black);
+    QImage image = reader.read().convertToFormat(QImage::Format_RGB888); // 24-bit, no alpha
+    if (image.size() != size) { // unreadable: black, as an empty drawing
+        image = QImage(size, QImage::Format_RGB888);
+        image.fill(Qt::black);
+    }
     return image;
 }
 
@@ -31,13 +36,30 @@ QSize art::deviceSize(QSize size, qreal ratio)
 QImage art::render(const QString &resource, QSize size, qreal ratio)
 {
     const QSize device = deviceSize(size, ratio);
-    QImage image = render(resource, device);
+    QImage image;
+    // At 100 % and 200 % the picture was drawn at build time beside its source:
+    // as raw 32-bit pixels, used where they lie without decoding, or as PNG.
+    for (const int times : {1, 2}) {
+        if (device != size * times || !resource.endsWith(QLatin1String(".svg")))
+            continue;
+        const QString drawn = resource.chopped(4) + QStringLiteral("@%1x.").arg(times);
+        const QResource raw(drawn + QStringLiteral("rgb32"));
+        if (raw.isValid() && raw.compressionAlgorithm() == QResource::NoCompression
+            && raw.size() == qint64(device.width()) * device.height() * 4)
+            image = QImage(raw.data(), device.width(), device.height(), QImage::Format_RGB32);
+        else
+            image.load(drawn + QStringLiteral("png"), "PNG");
+    }
+    if (image.size() != device)
+        image = render(resource, device);
     image.setDevicePixelRatio(static_cast<qreal>(device.width()) / size.width());
     return image;
 }
 
 QImage art::indexed(const QImage &picture)
 {
+    if (picture.format() == QImage::Format_Indexed8)
+        return picture; // already at most 256 colours
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
     QHash<QRgb, int> counts;
     for (int y = 0; y < rgb.height(); ++y) {

@@ -29,7 +29,8 @@ private:
 };
 
 namespace art {
-// Renders an SVG resource at the given size into an opaque 24-bit picture.
+// Renders an SVG resource at the given size into an opaque 24-bit picture,
+// black where it draws nothing (and all black if it cannot be read).
 QImage render(const QString &resource, QSize size);
 
 // How many device pixels size logical pixels take at a device pixel ratio:
@@ -37,11 +38,16 @@ QImage render(const QString &resource, QSize size);
 QSize deviceSize(QSize size, qreal ratio);
 
 // Renders it for a device pixel ratio: size logical pixels on enough device
-// pixels, the picture's own ratio chosen so it still spans exactly size.
+// pixels, the picture's own ratio chosen so it still spans exactly size. At
+// ratios 1 and 2 the build has drawn it already, beside name.svg: as
+// name@1x.rgb32 and name@2x.rgb32 (raw pixels, QImage::Format_RGB32, in the
+// program's read-only data), or else as name@1x.png and name@2x.png (the
+// icon's already in 256 colours).
 QImage render(const QString &resource, QSize size, qreal ratio);
 
 // The picture in at most 256 colours: its own most frequent ones, each pixel
 // the nearest of them, so gradients keep their tones and gain no dither noise.
+// An 8-bit indexed picture is returned as it is.
 QImage indexed(const QImage &picture);
 
 // The highest device pixel ratio among the screens, 1 without any.
