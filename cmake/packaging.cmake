@@ -19,6 +19,13 @@ endif()
 install(TARGETS facereel
     RUNTIME DESTINATION ${program_dir}
     BUNDLE DESTINATION .)
+if(UNIX AND NOT APPLE AND CMAKE_STRIP)
+    # As Debian's packages: besides the symbols (CPACK_STRIP_FILES), the
+    # compiler's .comment and the .note section, which nothing reads.
+    install(CODE "execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded --remove-section=.comment
+        --remove-section=.note \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${program_dir}/facereel\"
+        COMMAND_ERROR_IS_FATAL ANY)")
+endif()
 
 if(WIN32 OR APPLE)
     # Qt's libraries and plugins beside the program, or inside the bundle.
