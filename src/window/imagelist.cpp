@@ -33,33 +33,42 @@ QSize art::deviceSize(QSize size, qreal ratio)
     return {up(size.width()), up(size.height())};
 }
 
-QImage art::render(const QString &resource, QSize size, qreal ratio)
+QImage art::drawn(const QString &resource, QSize size, qreal ratio)
 {
     const QSize device = deviceSize(size, ratio);
-    QImage image;
-    // At 100 % and 200 % the picture was drawn at build time beside its source:
-    // as raw 32-bit pixels, used where they lie without decoding, or as PNG.
     for (const int times : {1, 2}) {
         if (device != size * times || !resource.endsWith(QLatin1String(".svg")))
             continue;
-        const QString drawn = resource.chopped(4) + QStringLiteral("@%1x.").arg(times);
-        const QResource raw(drawn + QStringLiteral("rgb32"));
+        const QString name = resource.chopped(4) + QStringLiteral("@%1x.").arg(times);
+        // Raw pixels are used where they lie, without decoding or a copy.
+        const QResource raw(name + QStringLiteral("rgb32"));
+        QImage image;
         if (raw.isValid() && raw.compressionAlgorithm() == QResource::NoCompression
             && raw.size() == qint64(device.width()) * device.height() * 4)
             image = QImage(raw.data(), device.width(), device.height(), QImage::Format_RGB32);
         else
-            image.load(drawn + QStringLiteral("png"), "PNG");
+            image.load(name + QStringLiteral("png"), "PNG");
+        if (image.size() == device) {
+            image.setDevicePixelRatio(times);
+            return image;
+        }
     }
-    if (image.size() != device)
-        image = render(resource, device);
+    return {};
+}
+
+QImage art::render(const QString &resource, QSize size, qreal ratio)
+{
+    QImage image = drawn(resource, size, ratio);
+    if (!image.isNull())
+        return image;
+    const QSize device = deviceSize(size, ratio);
+    image = render(resource, device);
     image.setDevicePixelRatio(static_cast<qreal>(device.width()) / size.width());
     return image;
 }
 
 QImage art::indexed(const QImage &picture)
 {
-    if (picture.format() == QImage::Format_Indexed8)
-        return picture; // already at most 256 colours
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
     QHash<QRgb, int> counts;
     for (int y = 0; y < rgb.height(); ++y) {

@@ -37,17 +37,19 @@ QImage render(const QString &resource, QSize size);
 // rounded up, and never fewer than size.
 QSize deviceSize(QSize size, qreal ratio);
 
+// The picture as the build drew it for a device pixel ratio of 1 or 2, beside
+// name.svg: name@1x.rgb32 (raw pixels, QImage::Format_RGB32, kept in the
+// program's read-only data) or name@1x.png, and the same with @2x. Null at
+// other ratios.
+QImage drawn(const QString &resource, QSize size, qreal ratio);
+
 // Renders it for a device pixel ratio: size logical pixels on enough device
-// pixels, the picture's own ratio chosen so it still spans exactly size. At
-// ratios 1 and 2 the build has drawn it already, beside name.svg: as
-// name@1x.rgb32 and name@2x.rgb32 (raw pixels, QImage::Format_RGB32, in the
-// program's read-only data), or else as name@1x.png and name@2x.png (the
-// icon's already in 256 colours).
+// pixels, the picture's own ratio chosen so it still spans exactly size. The
+// build's drawing where there is one.
 QImage render(const QString &resource, QSize size, qreal ratio);
 
 // The picture in at most 256 colours: its own most frequent ones, each pixel
 // the nearest of them, so gradients keep their tones and gain no dither noise.
-// An 8-bit indexed picture is returned as it is.
 QImage indexed(const QImage &picture);
 
 // The highest device pixel ratio among the screens, 1 without any.
