@@ -225,14 +225,16 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Both programs run at the same raised priority where allowed, so that other
+# All programs run at the same raised priority where allowed, so that other
 # work on the machine disturbs the figures less.
 priority=()
 if nice -n -10 true 2>/dev/null; then
     priority=(nice -n -10)
 fi
 
-"${priority[@]}" Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$runtime/display" 2>"$runtime/xvfb.log" &
+# -noreset: otherwise the server resets whenever its last client leaves,
+# which happens between launches and would overlap the next one's start.
+"${priority[@]}" Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$runtime/display" 2>"$runtime/xvfb.log" &
 xvfb=$!
 for _ in $(seq 100); do
     [[ -s $runtime/display ]] && break
