@@ -174,7 +174,7 @@ if [[ ${1:-} == --measure ]]; then
 
     # --- The table ---------------------------------------------------------------
     verdict() { awk "BEGIN {print ($1) ? \"met\" : \"MISSED\"}"; }
-    row() { printf '%-44s %10s %10s %10s %6s %6s  %-12s %s\n' "$@"; }
+    row() { printf '%-44s %10s %10s %10s %6s %6s  %-12s %s\n' "$@" | sed 's/ *$//'; }
     ms() { calc '%.1f ms' "$1 / 1000"; }
     mib() { calc '%.1f MiB' "$1 / 1024"; }
     ratio() { calc %.2f "$1 / $2"; }
