@@ -1,7 +1,6 @@
 // The reference floor: a bare Qt Widgets window of the game's client size,
 // title and place, and nothing else. Launch time and memory are read against
-// it. Two variants tell the toolkit's own costs from the game's:
-//   --caption  one label: the least a window with text costs (font set-up);
+// it (and against bench/plainform.cpp, the game's window without art). With
 //   --reels    four 73 x 73 labels, each given another picture by its own
 //              50 ms timer: the least four reels at 50 ms cost.
 #include <QApplication>
@@ -22,11 +21,6 @@ int main(int argc, char *argv[])
     window.setWindowTitle(QStringLiteral("Facereel"));
     window.setGeometry(180, 138, 400, 300);
     window.setFixedSize(400, 300);
-
-    if (std::strcmp(variant, "--caption") == 0) {
-        auto *caption = new QLabel(QStringLiteral("Money:"), &window);
-        caption->move(24, 160);
-    }
 
     std::array<QPixmap, 4> pictures;
     for (std::size_t i = 0; i < pictures.size(); ++i) {

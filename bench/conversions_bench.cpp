@@ -28,15 +28,6 @@ BENCHMARK_CAPTURE(BM_StrictValue, grouped, QStringLiteral("1,234,567.25"));
 BENCHMARK_CAPTURE(BM_StrictValue, exponent, QStringLiteral("1.5E+300"));
 BENCHMARK_CAPTURE(BM_StrictValue, not_a_number, QStringLiteral("12x"));
 
-void BM_IsNumeric(benchmark::State &state, const QString &text)
-{
-    for (auto _ : state)
-        benchmark::DoNotOptimize(amounts::isNumeric(text, Format));
-}
-BENCHMARK_CAPTURE(BM_IsNumeric, bet, QStringLiteral("10"));
-BENCHMARK_CAPTURE(BM_IsNumeric, grouped, QStringLiteral("1,234,567.25"));
-BENCHMARK_CAPTURE(BM_IsNumeric, not_a_number, QStringLiteral("12x"));
-
 void BM_GeneralText(benchmark::State &state, double value)
 {
     for (auto _ : state)

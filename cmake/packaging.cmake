@@ -19,6 +19,13 @@ endif()
 install(TARGETS facereel
     RUNTIME DESTINATION ${program_dir}
     BUNDLE DESTINATION .)
+if(UNIX AND NOT APPLE AND CMAKE_STRIP)
+    # As Debian's packages: besides the symbols (CPACK_STRIP_FILES), the
+    # compiler's .comment and the .note section, which nothing reads.
+    install(CODE "execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded --remove-section=.comment
+        --remove-section=.note \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${program_dir}/facereel\"
+        COMMAND_ERROR_IS_FATAL ANY)")
+endif()
 
 if(WIN32 OR APPLE)
     # Qt's libraries and plugins beside the program, or inside the bundle.
@@ -69,6 +76,8 @@ if(UNIX AND NOT APPLE)
     set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
     # Library dependencies as dpkg-shlibdeps finds them in the program.
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    # The SVG image-format plugin is loaded, not linked: dpkg-shlibdeps cannot see it.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6 (>= 6.4)")
     # The comment line's script face; without it an italic stands in.
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-urw-base35)
     set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

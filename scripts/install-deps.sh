@@ -5,7 +5,8 @@
 set -euo pipefail
 
 purpose=${1:-run}
-packages=(g++ cmake ninja-build pkgconf qt6-base-dev qt6-svg-dev libgl-dev fonts-urw-base35)
+# libqt6svg6 ships the SVG image-format plugin (libqsvg.so) the art is drawn with.
+packages=(g++ cmake ninja-build pkgconf qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev fonts-urw-base35)
 if [[ $purpose == test ]]; then
     # The desktop entry's and metainfo's checkers; cpack's .deb (dpkg-shlibdeps,
     # file) as README.md builds it; clang-tidy for the static checks.

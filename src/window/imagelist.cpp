@@ -2,20 +2,25 @@
 
 #include <QGuiApplication>
 #include <QHash>
+#include <QImageReader>
 #include <QList>
-#include <QPainter>
-#include <QSvgRenderer>
+#include <QResource>
 
 #include <algorithm>
 #include <cmath>
 
 QImage art::render(const QString &resource, QSize size)
 {
-    QImage image(size, QImage::Format_RGB888); // 24-bit, no alpha
-    image.fill(Qt::black);
-    QSvgRenderer renderer(resource);
-    QPainter painter(&image);
-    renderer.render(&painter);
+    // Through Qt's SVG image-format plugin, loaded only when a picture is
+    // drawn here: the usual densities come ready-made (see below).
+    QImageReader reader(resource);
+    reader.setScaledSize(size);
+    reader.setBackgroundColor(Qt::black);
+    QImage image = reader.read().convertToFormat(QImage::Format_RGB888); // 24-bit, no alpha
+    if (image.size() != size) { // unreadable: black, as an empty drawing
+        image = QImage(size, QImage::Format_RGB888);
+        image.fill(Qt::black);
+    }
     return image;
 }
 
@@ -28,10 +33,36 @@ QSize art::deviceSize(QSize size, qreal ratio)
     return {up(size.width()), up(size.height())};
 }
 
-QImage art::render(const QString &resource, QSize size, qreal ratio)
+QImage art::drawn(const QString &resource, QSize size, qreal ratio)
 {
     const QSize device = deviceSize(size, ratio);
-    QImage image = render(resource, device);
+    for (const int times : {1, 2}) {
+        if (device != size * times || !resource.endsWith(QLatin1String(".svg")))
+            continue;
+        const QString name = resource.chopped(4) + QStringLiteral("@%1x.").arg(times);
+        // Raw pixels are used where they lie, without decoding or a copy.
+        const QResource raw(name + QStringLiteral("rgb32"));
+        QImage image;
+        if (raw.isValid() && raw.compressionAlgorithm() == QResource::NoCompression
+            && raw.size() == qint64(device.width()) * device.height() * 4)
+            image = QImage(raw.data(), device.width(), device.height(), QImage::Format_RGB32);
+        else
+            image.load(name + QStringLiteral("png"), "PNG");
+        if (image.size() == device) {
+            image.setDevicePixelRatio(times);
+            return image;
+        }
+    }
+    return {};
+}
+
+QImage art::render(const QString &resource, QSize size, qreal ratio)
+{
+    QImage image = drawn(resource, size, ratio);
+    if (!image.isNull())
+        return image;
+    const QSize device = deviceSize(size, ratio);
+    image = render(resource, device);
     image.setDevicePixelRatio(static_cast<qreal>(device.width()) / size.width());
     return image;
 }
