@@ -42,6 +42,7 @@ private slots:
         QTest::newRow("blanks inside") << Reading{" 1 2\t3\n4\r5 ", 12345, None};
         QTest::newRow("minus zero") << Reading{"-0", -0.0, -0.0};
         QTest::newRow("leading point") << Reading{".5", 0.5, 0.5};
+        QTest::newRow("two points") << Reading{"1.5.3", 1.5, None};
         QTest::newRow("zeros after the point") << Reading{"-0.025", -0.025, -0.025};
         QTest::newRow("grouped") << Reading{"12,345,678.5", 12, 12345678.5};
         QTest::newRow("short group") << Reading{"1,00", 1, None};

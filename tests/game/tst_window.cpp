@@ -26,7 +26,8 @@ private slots:
         g.w.show();
         QVERIFY(QTest::qWaitForWindowActive(&g.w));
         QCOMPARE(g.state(), "1000|0||0|&Spin|+--|00000||||");
-        QVERIFY(!g.w.windowIcon().isNull() && g.w.minimumSize() == g.w.maximumSize()); // an icon; no resizing
+        QVERIFY(g.w.windowTitle() == "Facereel" && !g.w.windowIcon().isNull()); // with its name and icon,
+        QVERIFY(g.w.minimumSize() == g.w.maximumSize());                        // and the player cannot resize it
         QList<QWidget *> order{QApplication::focusWidget()}; // Bet, Controller, then Secret only while shown
         for (int i = 0; i < 4; ++i) {
             g.w.Secret->setVisible(i >= 2);
