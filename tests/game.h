@@ -5,6 +5,7 @@
 #include "window/form1.h"
 #include "window/platform.h"
 
+#include <QMetaType>
 #include <QStringList>
 
 #include <functional>
@@ -12,6 +13,17 @@
 
 struct Ended {
 };
+
+// A table row of the scripted tests: moves (see Game::play), what the window
+// shows after them (Game::state) and the boxes shown meanwhile.
+struct Row {
+    QString script;
+    QString seen;
+    QStringList boxes = {};
+};
+Q_DECLARE_METATYPE(Row)
+
+inline const QString Greedy = "Bet something greedy!|0|Stop!";
 
 struct ScriptedPlatform : Platform {
     amounts::NumberFormat format{u'.', u','};
@@ -40,7 +52,8 @@ struct Game {
     ScriptedPlatform p;
     Form1 w;
 
-    // What a player sees: texts, button enabled, bet box locked, Secret shown, running timers, reel tags.
+    // What a player sees: money|winnings|comment|bet|caption|button enabled, bet box locked, Secret
+    // shown|running timers|reel tags.
     QString state() const
     {
         QString s;

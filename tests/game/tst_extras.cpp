@@ -10,16 +10,10 @@ namespace {
 const QString Cheat = "1 3 3 3 1 2 1 0 ", Bonus = "W W 1 1 3 1 W ", Nine = "M M M M M M M M M ", Spin = "$10 C ";
 const QString First = "Do you actually think there's something here?|35|What!!???",
               Second = "Then do you think the programmer is just plain nuts?|36|What!!???",
-              Greedy = "Bet something greedy!|0|Stop!", About = "About|64|Copyright";
+              About = "About|64|Copyright";
 const QString Start = "1000|0||0|&Spin|+--|00000||||", Cheating = "1000|0||0|&Spin|+-+|00000||||",
               Bonused = "1100|100|You've got it!|0|&Spin|+--|00000||||", Spinning = "990|0||10|&Stop|++-|11110||||";
-struct Row {
-    QString script;
-    QString seen; // as Game::state() shows it
-    QStringList boxes = {};
-};
 } // namespace
-Q_DECLARE_METATYPE(Row)
 
 class TestExtras : public QObject
 {

@@ -1,6 +1,7 @@
 // Rounds played through the window's handlers, each row a script of moves and
 // what the window shows after it: Spin's refusals and debit, the Stop, the
 // payout at the stop tick, the bankruptcy box, and what a screen reader hears.
+// A script that begins with ',' plays with ',' as the decimal separator.
 #include "game.h"
 #include "window/announcer.h"
 
@@ -9,15 +10,9 @@
 
 namespace {
 const QString Number = "Enter a number for your bet.|0|Stop!", Funds = "You don't have enough money.|0|Stop!",
-              Greedy = "Bet something greedy!|0|Stop!", TooBig = "That bet is too big to pay out.|0|Stop!",
+              TooBig = "That bet is too big to pay out.|0|Stop!",
               Bankrupt = "You are out of money. Reset the game?|36|Bankrupt";
-struct Row {
-    QString script; // a leading ',' plays with ',' as the decimal separator
-    QString seen;   // money|winnings|comment|bet|caption|enabled, locked, Secret|timers|reels
-    QStringList boxes = {};
-};
 } // namespace
-Q_DECLARE_METATYPE(Row)
 
 class TestRound : public QObject
 {
