@@ -6,6 +6,7 @@
 #   FACEREEL_BENCH_LAUNCHES=15 FACEREEL_BENCH_REPEATS=3 bench/run.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source bench/common.sh
 
 # Inside the X server and session bus set up below: measure and print.
 if [[ ${1:-} == --measure ]]; then
@@ -22,19 +23,16 @@ if [[ ${1:-} == --measure ]]; then
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
 
-    # Screen positions: the client area's top-left is at (180, 138).
-    bet_x=$((180 + 104 + 56)) bet_y=$((138 + 184 + 9))
-    spin_x=$((180 + 256 + 56)) spin_y=$((138 + 160 + 16))
+    # Screen points of the controls clicked, from the design table.
+    read -r bet_x bet_y < <(point Bet)
+    read -r spin_x spin_y < <(point Controller)
 
     note() { echo "$*" >>"$details"; }
-    median() { sort -g | awk '{v[NR] = $1} END {if (!NR) print "nan"; else if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
     field() { sed -n "s/.*\\b$1=\\([0-9]*\\).*/\\1/p"; }
-    calc() { awk "BEGIN {printf \"$1\", $2}"; }
 
     # Voluntary context switches of all the process's threads, and its CPU time
     # (utime + stime) in clock ticks.
     switches() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches/ {s += $2} END {print s + 0}'; }
-    ticks() { awk '{print $14 + $15}' /proc/"$1"/stat; }
     threads() {
         for t in /proc/"$1"/task/*; do
             echo "${t##*/} $(tr ' ' _ <"$t/comm") $(awk '/^voluntary_ctxt_switches/ {print $2}' "$t/status")"
