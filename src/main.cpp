@@ -1,6 +1,6 @@
 #include "window/caretrest.h"
 #include "window/form1.h"
-#include "window/platform.h"
+#include "window/desktopplatform.h"
 
 #include <QApplication>
 #include <QStringList>

@@ -2,8 +2,8 @@
 // recorded, draws come from a queue, ending the program throws Ended.
 #pragma once
 
-#include "window/form1.h"
-#include "window/platform.h"
+#include "core/platform.h"
+#include "inside.h"
 
 #include <QMetaType>
 #include <QStringList>
@@ -51,21 +51,26 @@ struct Game {
     }
     ScriptedPlatform p;
     Form1 w;
+    Controls &ui = Inside::ui(w);
+    Round &round = Inside::round(w);
+    Extras &extras = Inside::extras(w);
+    hidden::StepCounters &steps = Inside::steps(w);
+    const qint16 &cheat = Inside::cheat(w);
 
     // What a player sees: money|winnings|comment|bet|caption|button enabled, bet box locked, Secret
     // shown|running timers|reel tags.
     QString state() const
     {
         QString s;
-        for (const QLabel *l : {w.Money, w.Winnings, w.Comment})
+        for (const QLabel *l : {ui.Money, ui.Winnings, ui.Comment})
             s += l->text() + '|';
-        s += w.Bet->text() + '|' + w.Controller->text() + '|';
-        for (const bool on : {w.Controller->isEnabled(), w.Bet->isReadOnly(), w.Secret->isVisibleTo(&w)})
+        s += ui.Bet->text() + '|' + ui.Controller->text() + '|';
+        for (const bool on : {ui.Controller->isEnabled(), ui.Bet->isReadOnly(), ui.Secret->isVisibleTo(&w)})
             s += on ? '+' : '-';
         s += '|';
-        for (const QTimer *t : {w.Timer1, w.Timer2, w.Timer3, w.Timer4, w.Timer5})
+        for (const QTimer *t : {ui.Timer1, ui.Timer2, ui.Timer3, ui.Timer4, ui.Timer5})
             s += t->isActive() ? '1' : '0';
-        for (const ReelPicture *r : w.Output)
+        for (const ReelPicture *r : ui.Output)
             s += '|' + r->tag();
         return s;
     }
@@ -76,22 +81,22 @@ struct Game {
     {
         for (const QString &t : script.split(' ', Qt::SkipEmptyParts)) {
             if (t[0] == u'$')
-                w.Bet->setText(t.mid(1));
+                ui.Bet->setText(t.mid(1));
             else if (t[0] == u'¥')
-                w.Money->setText(t.mid(1));
+                ui.Money->setText(t.mid(1));
             else if (t[0] == u'?')
                 p.answers << t.mid(1).toInt();
             else if (t[0] == u'=') {
                 for (const QChar face : t.mid(1))
                     p.draws << (float(face.digitValue()) + 0.5F) / 4.0F;
-                w.Timer1_Timer(), w.Timer2_Timer(), w.Timer3_Timer(), w.Timer4_Timer();
+                round.Timer1_Timer(), round.Timer2_Timer(), round.Timer3_Timer(), round.Timer4_Timer();
             } else
-                t == "T"   ? w.Timer5_Timer()
-                : t == "W" ? w.Winnings_Click()
-                : t == "M" ? w.Money_Click()
-                : t == "S" ? w.Secret_Click()
-                : t == "C" ? w.Controller_Click()
-                           : w.Output_Click(t.toInt());
+                t == "T"   ? round.Timer5_Timer()
+                : t == "W" ? extras.Winnings_Click()
+                : t == "M" ? extras.Money_Click()
+                : t == "S" ? extras.Secret_Click()
+                : t == "C" ? round.Controller_Click()
+                           : extras.Output_Click(t.toInt());
         }
     }
 };

@@ -1,9 +1,8 @@
 #include "window/form1.h"
 
-#include "window/announcer.h"
+#include "controls/announcer.h"
 #include "window/design.h"
 #include "window/looks.h"
-#include "window/platform.h"
 
 #include <QIcon>
 #include <QPainter>
@@ -57,8 +56,8 @@ QPixmap backgroundPicture(qreal ratio)
 Form1::Form1(Platform &platform, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                           | Qt::WindowCloseButtonHint)
-    , platform_(platform)
-    , format_(platform.numberFormat())
+    , extras_(ui, platform)
+    , round_(ui, platform, extras_)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(utf8(design::window.title));
@@ -87,24 +86,24 @@ Form1::Form1(Platform &platform, QWidget *parent)
     for (std::size_t i = 1; i < focusable.size(); ++i)
         setTabOrder(focusable[i - 1].second, focusable[i].second);
 
-    QTimer **members[] = {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5};
+    QTimer **members[] = {&ui.Timer1, &ui.Timer2, &ui.Timer3, &ui.Timer4, &ui.Timer5};
     for (std::size_t i = 0; i < design::timers.size(); ++i) {
         auto *t = new QTimer(this);
         t->setObjectName(utf8(design::timers[i].name));
         t->setInterval(design::timers[i].interval);
         *members[i] = t;
     }
-    Timer5->setTimerType(Qt::PreciseTimer); // the stop wait is a promise to the player
+    ui.Timer5->setTimerType(Qt::PreciseTimer); // the stop wait is a promise to the player
 
     // Screen readers announce each amount with the caption beside it.
-    Label1->setBuddy(Money);
-    Label4->setBuddy(Bet);
-    Label5->setBuddy(Winnings);
-    Bet->setAccessibleName(QStringLiteral("Bet"));
+    ui.Label1->setBuddy(ui.Money);
+    ui.Label4->setBuddy(ui.Bet);
+    ui.Label5->setBuddy(ui.Winnings);
+    ui.Bet->setAccessibleName(QStringLiteral("Bet"));
 
-    announcer_ = new Announcer(this);
+    ui.Voice = new Announcer(this);
     wire();
-    Bet->setFocus();
+    ui.Bet->setFocus();
     Form_Load();
 }
 
@@ -112,20 +111,21 @@ QWidget *Form1::create(const design::Control &c)
 {
     const QString text = utf8(c.text);
     switch (c.kind) {
-    case design::Kind::PictureBox: return Output.at(static_cast<std::size_t>(c.index)) = new ReelPicture(c.index, this);
+    case design::Kind::PictureBox:
+        return ui.Output.at(static_cast<std::size_t>(c.index)) = new ReelPicture(c.index, this);
     case design::Kind::TextBox:
-        Bet = new QLineEdit(text, this);
-        Bet->setMaxLength(std::numeric_limits<int>::max()); // no length limit
-        return Bet;
+        ui.Bet = new QLineEdit(text, this);
+        ui.Bet->setMaxLength(std::numeric_limits<int>::max()); // no length limit
+        return ui.Bet;
     case design::Kind::PushButton: {
         auto *button = new QPushButton(text, this);
         button->setAutoDefault(false); // Enter in the bet box presses nothing
-        (c.name == "Controller" ? Controller : Secret) = button;
+        (c.name == "Controller" ? ui.Controller : ui.Secret) = button;
         return button;
     }
     case design::Kind::Label: break;
     }
-    ClickLabel **labels[] = {&Label1, &Money, &Label3, &Label4, &Label5, &Winnings, &Comment};
+    ClickLabel **labels[] = {&ui.Label1, &ui.Money, &ui.Label3, &ui.Label4, &ui.Label5, &ui.Winnings, &ui.Comment};
     const char *names[] = {"Label1", "Money", "Label3", "Label4", "Label5", "Winnings", "Comment"};
     auto *label = new ClickLabel(text, this);
     label->setTextFormat(Qt::PlainText); // texts are the game's state, never markup
@@ -138,39 +138,22 @@ QWidget *Form1::create(const design::Control &c)
 
 void Form1::wire()
 {
-    for (ReelPicture *reel : Output)
-        connect(reel, &ClickLabel::clicked, this, [this, reel] { Output_Click(reel->index()); });
-    connect(Money, &ClickLabel::clicked, this, &Form1::Money_Click);
-    connect(Winnings, &ClickLabel::clicked, this, &Form1::Winnings_Click);
-    connect(Controller, &QPushButton::clicked, this, &Form1::Controller_Click);
-    connect(Secret, &QPushButton::clicked, this, &Form1::Secret_Click);
-    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
-    connect(Timer2, &QTimer::timeout, this, &Form1::Timer2_Timer);
-    connect(Timer3, &QTimer::timeout, this, &Form1::Timer3_Timer);
-    connect(Timer4, &QTimer::timeout, this, &Form1::Timer4_Timer);
-    connect(Timer5, &QTimer::timeout, this, &Form1::Timer5_Timer);
+    for (ReelPicture *reel : ui.Output)
+        connect(reel, &ClickLabel::clicked, this, [this, reel] { extras_.Output_Click(reel->index()); });
+    connect(ui.Money, &ClickLabel::clicked, this, [this] { extras_.Money_Click(); });
+    connect(ui.Winnings, &ClickLabel::clicked, this, [this] { extras_.Winnings_Click(); });
+    connect(ui.Secret, &QPushButton::clicked, this, [this] { extras_.Secret_Click(); });
+    connect(ui.Controller, &QPushButton::clicked, this, [this] { round_.Controller_Click(); });
+    connect(ui.Timer1, &QTimer::timeout, this, [this] { round_.Timer1_Timer(); });
+    connect(ui.Timer2, &QTimer::timeout, this, [this] { round_.Timer2_Timer(); });
+    connect(ui.Timer3, &QTimer::timeout, this, [this] { round_.Timer3_Timer(); });
+    connect(ui.Timer4, &QTimer::timeout, this, [this] { round_.Timer4_Timer(); });
+    connect(ui.Timer5, &QTimer::timeout, this, [this] { round_.Timer5_Timer(); });
 }
 
 void Form1::Form_Load()
 {
-    Steps.fullReset();
-}
-
-void Form1::PutFace(int reel, int face)
-{
-    ReelPicture *output = Output.at(static_cast<std::size_t>(reel));
-    output->setPicture(Images.picture(face + 1));
-    output->setTag(QString::number(face));
-}
-
-double Form1::amountOf(const QString &text) const
-{
-    return amounts::amountValue(text, format_);
-}
-
-QString Form1::textOf(double amount) const
-{
-    return amounts::generalText(amount, format_);
+    extras_.FullReset();
 }
 
 void Form1::paintEvent(QPaintEvent *)

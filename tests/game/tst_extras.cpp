@@ -63,15 +63,14 @@ private slots:
     {
         QFETCH(Row, r);
         Game g;
-        g.w.Steps.MoneyClicks = 0;
         g.play(r.script);
         QCOMPARE(g.state(), r.seen);
         static const QRegularExpression about(R"(^Facereel version 1\.00\n.*(\|64\|Copyright)$)",
                                               QRegularExpression::DotMatchesEverythingOption);
         QCOMPARE(g.p.boxes.replaceInStrings(about, "About\\1"), r.boxes);
-        QCOMPARE(g.w.Cheat, -g.w.Secret->isVisibleTo(&g.w));
+        QCOMPARE(g.cheat, -g.ui.Secret->isVisibleTo(&g.w));
         if (r.seen == Cheating || r.seen == Bonused) // an unlock clears the counters, the bonus all but two
-            QVERIFY(g.w.Steps == (hidden::StepCounters{0, 0, 0, 0, 0, quint8(r.script.count('M') % 10)}));
+            QVERIFY(g.steps == (hidden::StepCounters{0, 0, 0, 0, 0, quint8(r.script.count('M') % 10)}));
     }
 
     void noEndsAtOnce_data()
@@ -89,11 +88,11 @@ private slots:
         Game g;
         g.w.show();
         g.play("$1000 C =3012 C ?7");
-        g.p.underBox = [&] { g.w.Timer5_Timer(); };
+        g.p.underBox = [&] { g.round.Timer5_Timer(); };
         QVERIFY_THROWS_EXCEPTION(Ended, g.play(clicks));
         QCOMPARE(g.p.boxes.size(), 2); // the open box, then the bankruptcy box: nothing after
         QVERIFY(g.p.boxes[1].endsWith("|Bankrupt") && g.w.isHidden());
-        QCOMPARE(QStringLiteral("%1|%2").arg(g.w.Steps.MoneyClicks).arg(g.w.Cheat), after);
+        QCOMPARE(QStringLiteral("%1|%2").arg(g.steps.MoneyClicks).arg(g.cheat), after);
     }
 };
 

@@ -29,14 +29,14 @@ void TestPlay::randomPlay()
     auto g = std::make_unique<Game>();
     double money = 1000; // the ledger: debits and payouts summed apart from the game
     for (int n = 0; n < steps; ++n) {
-        Form1 &w = g->w;
+        Controls &w = g->ui;
         g->p.answers = {QList{1, 2, 6, 7}[pick(4)], QList{1, 2, 6, 7}[pick(4)]};
         const bool idle = w.Controller->text() == "&Spin";
         const qsizetype boxes = g->p.boxes.size();
         const bool stopping = w.Timer5->isActive();
         w.Comment->setText("?"); // never read by the game: shows what a step wrote
         QStringList moves{"M", "W", QString::number(pick(6) - 1), "1 3 3 3 1 2 1 0", "W W 1 1 3 1 W"};
-        if (w.Secret->isVisibleTo(&w))
+        if (w.Secret->isVisibleTo(&g->w))
             moves << "S";
         if (w.Controller->isEnabled())
             moves << "C";
@@ -67,8 +67,8 @@ void TestPlay::randomPlay()
                 g = std::make_unique<Game>();
         }
         const QString at = QStringLiteral("step %1 (%2): %3").arg(n).arg(move, g->state());
-        QVERIFY2(amounts::amountValue(g->w.Money->text(), {u'.', u','}) == money && g->w.Steps.MoneyClicks < 10
-                     && g->w.Cheat == -g->w.Secret->isVisibleTo(&g->w) && (move != "T" || g->w.Money->text() != "0"),
+        QVERIFY2(amounts::amountValue(g->ui.Money->text(), {u'.', u','}) == money && g->steps.MoneyClicks < 10
+                     && g->cheat == -g->ui.Secret->isVisibleTo(&g->w) && (move != "T" || g->ui.Money->text() != "0"),
                  qPrintable(at)); // the ledger; counts in range; Secret shown while cheating; bankrupt: reset or ended
         static const QRegularExpression phases(
             R"(\|(&Spin\|\+-.\|00000|&Stop\|\+\+.\|11110|&Stop\|-\+.\|11111)(\|[0-3]?){4}$)");

@@ -3,7 +3,7 @@
 // payout at the stop tick, the bankruptcy box, and what a screen reader hears.
 // A script that begins with ',' plays with ',' as the decimal separator.
 #include "game.h"
-#include "window/announcer.h"
+#include "controls/announcer.h"
 
 #include <QAccessible>
 #include <QTest>
@@ -53,7 +53,7 @@ private slots:
         const bool comma = r.script.startsWith(',');
         Game g(comma ? amounts::NumberFormat{u',', u'.'} : amounts::NumberFormat{u'.', u','});
         g.w.show();
-        g.w.Steps = {1, 2, 3, 4, 5, 6};
+        g.steps = {1, 2, 3, 4, 5, 6};
         bool ended = false;
         try {
             g.play(r.script.mid(comma));
@@ -63,10 +63,10 @@ private slots:
         QCOMPARE(g.state(), r.seen);
         QCOMPARE(g.p.boxes, r.boxes);
         QCOMPARE(ended, g.w.isHidden());              // ended at once, the window gone
-        QVERIFY(g.w.Steps == hidden::StepCounters{}); // every click of Spin or Stop clears them, refused or not
-        for (const ReelPicture *reel : g.w.Output)    // each tick put the picture its tag names
+        QVERIFY(g.steps == hidden::StepCounters{}); // every click of Spin or Stop clears them, refused or not
+        for (const ReelPicture *reel : g.ui.Output)    // each tick put the picture its tag names
             QCOMPARE(reel->pixmap().cacheKey(),
-                     reel->tag().isEmpty() ? 0 : g.w.Images.picture(reel->tag().toInt() + 1).cacheKey());
+                     reel->tag().isEmpty() ? 0 : g.ui.Images.picture(reel->tag().toInt() + 1).cacheKey());
         // A screen reader hears the round as it closed, before any box.
         const QAccessibleInterface *said = QAccessible::queryAccessibleInterface(g.w.findChild<Announcer *>());
         const QStringList seen = r.seen.split('|');

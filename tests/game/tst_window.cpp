@@ -1,6 +1,7 @@
 // The window as a player meets it: the start, the keyboard, real mouse clicks
 // and double clicks, a round on the real timers, and the real message boxes.
 #include "game.h"
+#include "window/desktopplatform.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -30,14 +31,14 @@ private slots:
         QVERIFY(g.w.minimumSize() == g.w.maximumSize());                        // and the player cannot resize it
         QList<QWidget *> order{QApplication::focusWidget()}; // Bet, Controller, then Secret only while shown
         for (int i = 0; i < 4; ++i) {
-            g.w.Secret->setVisible(i >= 2);
+            g.ui.Secret->setVisible(i >= 2);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             order << QApplication::focusWidget();
         }
-        QCOMPARE(order, QList<QWidget *>({g.w.Bet, g.w.Controller, g.w.Bet, g.w.Controller, g.w.Secret}));
-        g.w.Bet->setFocus(); // Enter and Escape press nothing; Alt+S presses the button
-        QTest::keyClick(g.w.Bet, Qt::Key_Return);
-        QTest::keyClick(g.w.Bet, Qt::Key_Escape);
+        QCOMPARE(order, QList<QWidget *>({g.ui.Bet, g.ui.Controller, g.ui.Bet, g.ui.Controller, g.ui.Secret}));
+        g.ui.Bet->setFocus(); // Enter and Escape press nothing; Alt+S presses the button
+        QTest::keyClick(g.ui.Bet, Qt::Key_Return);
+        QTest::keyClick(g.ui.Bet, Qt::Key_Escape);
         QVERIFY(g.p.boxes.isEmpty());
         QTest::keyClick(g.w.windowHandle(), Qt::Key_S, Qt::AltModifier);
         QTRY_COMPARE(g.p.boxes, QStringList{"Bet something greedy!|0|Stop!"});
@@ -61,7 +62,7 @@ private slots:
         const QHash<QChar, QString> names{{'M', "Money"}, {'W', "Winnings"}, {'S', "Secret"}, {'C', "Controller"}};
         for (const QString &click : r.clicks.split(' ')) { // as the window system sends them: press, release, ...
             if (click.startsWith('$')) {
-                QTest::keyClicks(g.w.Bet, click.mid(1));
+                QTest::keyClicks(g.ui.Bet, click.mid(1));
                 continue;
             }
             const QWidget *target =
@@ -70,7 +71,7 @@ private slots:
                               Qt::LeftButton, {}, target->mapTo(&g.w, target->rect().center()));
         }
         QTRY_COMPARE_WITH_TIMEOUT(
-            QStringLiteral("%1|%2|%3").arg(g.w.Money->text()).arg(g.w.Cheat).arg(g.p.boxes.size()), r.seen, 5000);
+            QStringLiteral("%1|%2|%3").arg(g.ui.Money->text()).arg(g.cheat).arg(g.p.boxes.size()), r.seen, 5000);
     }
 
     void boxesWaitForAnAnswer_data()

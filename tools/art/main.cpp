@@ -3,7 +3,7 @@
 // pixel ratio (in 256 colours with "indexed"), so the game need not at start.
 // TARGET.png is a PNG; TARGET.rgb32 the raw pixels of QImage::Format_RGB32,
 // rows without padding, in this machine's byte order.
-#include "window/imagelist.h"
+#include "controls/imagelist.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "window/reelpicture.h"
+#include "controls/reelpicture.h"
 
 #include <QPainter>
 #include <QPixmapCache>

@@ -1,4 +1,4 @@
-#include "window/imagelist.h"
+#include "controls/imagelist.h"
 
 #include <QGuiApplication>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "window/platform.h"
+#include "window/desktopplatform.h"
 
 #include "window/answerbox.h"
 

@@ -2,7 +2,7 @@
 // the face index every rule reads. Screen readers hear the face it shows.
 #pragma once
 
-#include "window/clicklabel.h"
+#include "controls/clicklabel.h"
 
 #include <QPixmap>
 #include <QString>

@@ -6,8 +6,6 @@
 
 #include <QString>
 
-#include <random>
-
 // Message box styles and answers, numbered as the game's boxes were designed.
 namespace msgbox {
 inline constexpr int OkOnly = 0;
@@ -23,8 +21,6 @@ inline constexpr int Yes = 6;
 inline constexpr int No = 7;
 } // namespace msgbox
 
-class QWidget;
-
 class Platform
 {
 public:
@@ -38,23 +34,4 @@ public:
     // waiting under a box runs on.
     [[noreturn]] virtual void End() = 0;
     virtual amounts::NumberFormat numberFormat() const = 0;
-};
-
-// The real thing: Qt message boxes over the game window, a never-seeded
-// engine, the system locale.
-class DesktopPlatform : public Platform
-{
-public:
-    DesktopPlatform();
-    void setWindow(QWidget *window) { window_ = window; } // owns every box
-
-    int MsgBox(const QString &prompt, int style, const QString &title) override;
-    float Rnd() override;
-    [[noreturn]] void End() override;
-    amounts::NumberFormat numberFormat() const override;
-
-private:
-    std::mt19937 engine_; // default seed: every run draws the same sequence
-    amounts::NumberFormat format_;
-    QWidget *window_ = nullptr;
 };

@@ -1,4 +1,4 @@
-#include "window/announcer.h"
+#include "controls/announcer.h"
 
 #include <QAccessibleWidget>
 
