@@ -1,8 +1,11 @@
 // The reference floor: a bare Qt Widgets window of the game's client size,
 // title and place, and nothing else. Launch time and memory are read against
 // it (and against bench/plainform.cpp, the game's window without art). With
-//   --reels    four 73 x 73 labels, each given another picture by its own
-//              50 ms timer: the least four reels at 50 ms cost.
+//   --reels    four 73 x 73 labels at the reels' places, each given another
+//              picture by its own 50 ms timer: the least four reels at 50 ms
+//              cost.
+#include "window/design.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QPixmap>
@@ -15,12 +18,13 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const char *variant = argc > 1 ? argv[1] : "";
+    using design::pixels;
+    const auto &w = design::window;
     QWidget window(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                                 | Qt::WindowCloseButtonHint);
-    window.setWindowTitle(QStringLiteral("Facereel"));
-    window.setGeometry(180, 138, 400, 300);
-    window.setFixedSize(400, 300);
+    window.setWindowTitle(QString::fromUtf8(w.title.data(), static_cast<qsizetype>(w.title.size())));
+    window.setGeometry(pixels(w.left), pixels(w.top), pixels(w.width), pixels(w.height));
+    window.setFixedSize(window.size());
 
     std::array<QPixmap, 4> pictures;
     for (std::size_t i = 0; i < pictures.size(); ++i) {
@@ -28,10 +32,11 @@ int main(int argc, char *argv[])
         pictures[i].fill(QColor::fromHsv(static_cast<int>(i) * 90, 200, 220));
     }
     std::array<QTimer, 4> timers;
-    if (std::strcmp(variant, "--reels") == 0) {
+    if (argc > 1 && std::strcmp(argv[1], "--reels") == 0) {
         for (std::size_t i = 0; i < timers.size(); ++i) {
+            const design::Control &c = design::controls.at(i); // Output(0) .. Output(3)
             auto *reel = new QLabel(&window);
-            reel->setGeometry(32 + 88 * static_cast<int>(i), 56, 73, 73);
+            reel->setGeometry(pixels(c.left), pixels(c.top), pixels(c.width), pixels(c.height));
             reel->setAttribute(Qt::WA_OpaquePaintEvent);
             timers[i].setInterval(50);
             QObject::connect(&timers[i], &QTimer::timeout, reel, [reel, &pictures, turn = i]() mutable {
