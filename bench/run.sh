@@ -30,14 +30,8 @@ if [[ ${1:-} == --measure ]]; then
     note() { echo "$*" >>"$details"; }
     field() { sed -n "s/.*\\b$1=\\([0-9]*\\).*/\\1/p"; }
 
-    # Voluntary context switches of all the process's threads, and its CPU time
-    # (utime + stime) in clock ticks.
+    # Voluntary context switches summed over all the process's threads.
     switches() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches/ {s += $2} END {print s + 0}'; }
-    threads() {
-        for t in /proc/"$1"/task/*; do
-            echo "${t##*/} $(tr ' ' _ <"$t/comm") $(awk '/^voluntary_ctxt_switches/ {print $2}' "$t/status")"
-        done 2>/dev/null
-    }
 
     # Starts a program that keeps running; sets pid, and gives its window the
     # input focus as a window manager gives it to a newly mapped window.
@@ -58,17 +52,15 @@ if [[ ${1:-} == --measure ]]; then
         wait
     }
 
-    # Switches per second over the span, appended to file $1; the switches of
-    # each thread go to the details under the label $2.
-    sample_idle() {
-        local a b
-        threads "$pid" >"$work/before"
-        a=$(switches "$pid")
+    # Wakeups (switches) per second and CPU (utime + stime, % of a core) of
+    # $pid over the span, appended to files $1.switches and $1.cpu.
+    sample() {
+        local a b c d
+        a=$(switches "$pid") c=$(ticks "$pid")
         sleep "$span"
-        b=$(switches "$pid")
-        threads "$pid" >"$work/after"
-        calc '%.1f\n' "($b - $a) / $span" >>"$work/$1"
-        note "$2: $(awk 'NR == FNR {n[$1] = $3; next} {printf "%s:%d ", $2, $3 - n[$1]}' "$work/before" "$work/after")"
+        b=$(switches "$pid") d=$(ticks "$pid")
+        calc '%.1f\n' "($b - $a) / $span" | tee -a "$work/$1.switches" | sed "s/^/$1 wakeups\/s /" >>"$details"
+        calc '%.2f\n' "100 * ($d - $c) / $tck / $span" | tee -a "$work/$1.cpu" | sed "s/^/$1 cpu % /" >>"$details"
     }
 
     # --- Launch to mapped window and peak memory, interleaved, two warm-ups ----
@@ -92,58 +84,44 @@ if [[ ${1:-} == --measure ]]; then
     done
 
     # --- Idle wakeups, CPU while spinning ---------------------------------------
-    # CPU (utime + stime, % of a core) and switches per second over the span,
-    # appended to files $1.cpu and $1.switches.
-    sample_busy() {
-        local a b c d
-        threads "$pid" >"$work/before"
-        a=$(switches "$pid") c=$(ticks "$pid")
-        sleep "$span"
-        b=$(switches "$pid") d=$(ticks "$pid")
-        threads "$pid" >"$work/after"
-        calc '%.2f\n' "100 * ($d - $c) / $tck / $span" >>"$work/$1.cpu"
-        calc '%.1f\n' "($b - $a) / $span" >>"$work/$1.switches"
-        note "$2: $((d - c)) ticks; $(awk 'NR == FNR {n[$1] = $3; next} {printf "%s:%d ", $2, $3 - n[$1]}' "$work/before" "$work/after")"
-    }
-
-    note "== idle and spinning (voluntary switches of each thread over each ${span} s sample)"
+    note "== idle and spinning (${span} s samples)"
     for ((r = 0; r < repeats; r++)); do
         for who in $( ((r % 2)) && echo "game bare reels" || echo "bare reels game"); do
             case $who in
             bare)
                 start "$bare"
                 sleep 1
-                sample_idle idle.bare "bare idle"
+                sample idle.bare
                 finish
                 ;;
             reels)
                 start "$bare" --reels
                 sleep 1
-                sample_busy reels "four labels at 50 ms"
+                sample reels
                 finish
                 ;;
             game)
                 start "$game"
                 sleep 1
-                sample_idle idle.game "game idle, 1-11 s" # after the focus, the last input
-                sample_idle settled.game "game idle, 11-21 s"
+                sample idle.game # 1-11 s after the focus, the last input
+                sample settled.game
 
                 xdotool mousemove "$bet_x" "$bet_y" click 1 key ctrl+a type 10
                 xdotool mousemove "$spin_x" "$spin_y" click 1
                 sleep 1
-                sample_busy spin "game spinning"
+                sample spin
 
                 xdotool click 1 # Stop
                 sleep 2
                 xdotool mousemove 0 0
-                sample_idle after.game "game idle after a round"
+                sample after.game
                 finish
                 ;;
             esac
         done
     done
-    idle_bare=$(median <"$work/idle.bare") idle_game=$(median <"$work/idle.game")
-    settled_game=$(median <"$work/settled.game") after_game=$(median <"$work/after.game")
+    idle_bare=$(median <"$work/idle.bare.switches") idle_game=$(median <"$work/idle.game.switches")
+    settled_game=$(median <"$work/settled.game.switches") after_game=$(median <"$work/after.game.switches")
     spin_cpu=$(median <"$work/spin.cpu") spin_switches=$(median <"$work/spin.switches")
     reels_cpu=$(median <"$work/reels.cpu") reels_switches=$(median <"$work/reels.switches")
     if awk "BEGIN {exit !($spin_switches < 20)}"; then
