@@ -46,7 +46,7 @@ if [[ ${1-} == --measure ]]; then
     for ((r = 0; r < runs; r++)); do
         for who in $( ((r % 2)) && echo "game reels" || echo "reels game"); do
             if [[ $who == game ]]; then
-                "$game" >/dev/null 2>&1 &
+                "$game" >>"$work/game.out" 2>&1 &
                 pid=$!
                 timeout 30 xdotool search --sync --onlyvisible --name '^Facereel$' >/dev/null
                 sleep 2
