@@ -1,4 +1,5 @@
 // Out of money: offer a fresh start, or end the game.
+#include "window/announcer.h"
 #include "window/form1.h"
 #include "window/platform.h"
 
@@ -10,6 +11,7 @@ void Form1::CheckBankruptcy()
                                         msgbox::YesNo + msgbox::Question, QStringLiteral("Bankrupt"));
     if (answer == msgbox::Yes) {
         Money->setText(QStringLiteral("1000"));
+        announcer_->say(QStringLiteral("Money %1.").arg(Money->text())); // the fresh start is heard too
         return;
     }
     hide();

@@ -50,6 +50,8 @@ void Form1::Controller_Click()
     Money->setText(textOf(*left)); // the bet is taken at the value the checks accepted
     Controller->setText(QStringLiteral("&Stop"));
     Bet->setReadOnly(true);
+    for (ReelPicture *reel : Output)
+        reel->setSpinning(true);
     Timer1->start();
     Timer2->start();
     Timer3->start();

@@ -17,6 +17,8 @@ void Form1::Timer5_Timer()
         for (LoopIndex = 0; LoopIndex <= 3; ++LoopIndex)
             PutFace(LoopIndex, 0);
     }
+    for (ReelPicture *reel : Output)
+        reel->setSpinning(false); // now a screen reader may read the faces
 
     const bool paid = Settle();
 
