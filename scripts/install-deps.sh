@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building (run), testing (test),
-# benchmarking (bench) or the screen reader check (screenreader) needs, and
-# only those that are missing. One list for every set-up command.
+# benchmarking (bench), the screen reader check (screenreader) or the bench
+# under a screen reader (bench-screenreader) needs, and only those that are
+# missing. One list for every set-up command.
 set -euo pipefail
 
 purpose=${1:-run}
@@ -12,15 +13,19 @@ if [[ $purpose == test ]]; then
     # file) as README.md builds it; clang-tidy for the static checks.
     packages+=(desktop-file-utils appstream dpkg-dev file clang-tidy)
 fi
-if [[ $purpose == bench ]]; then
+if [[ $purpose == bench || $purpose == bench-screenreader ]]; then
     # bench/run.sh: Google Benchmark, a private X server driven by xdotool,
     # xcb for the map timer, a session bus as on a desktop.
     packages+=(libbenchmark-dev xvfb xdotool libxcb1-dev dbus-daemon)
 fi
-if [[ $purpose == screenreader ]]; then
+if [[ $purpose == screenreader || $purpose == bench-screenreader ]]; then
     # tests/system/screenreader.sh: Orca with a speech engine, the
     # accessibility bus, a private X server driven by xdotool.
     packages+=(orca speech-dispatcher-espeak-ng at-spi2-core dbus-daemon dbus-bin xvfb xdotool)
+fi
+if [[ $purpose == bench-screenreader ]]; then
+    # bench/screenreader.sh counts the accessibility events with pyatspi.
+    packages+=(python3-pyatspi)
 fi
 
 missing=()

@@ -37,7 +37,12 @@ Announcer::Announcer(QWidget *parent)
 
 void Announcer::tell(const QString &outcome, const QString &winnings, const QString &money)
 {
+    say(QStringLiteral("%1 Winnings %2. Money %3.").arg(outcome, winnings, money));
+}
+
+void Announcer::say(const QString &line)
+{
     hide();
-    setAccessibleName(QStringLiteral("%1 Winnings %2. Money %3.").arg(outcome, winnings, money));
+    setAccessibleName(line);
     show();
 }

@@ -17,7 +17,14 @@ ReelPicture::ReelPicture(int index, QWidget *parent)
 void ReelPicture::setTag(const QString &tag)
 {
     tag_ = tag;
-    setAccessibleDescription(describe(tag));
+    if (!spinning_)
+        setAccessibleDescription(describe(tag));
+}
+
+void ReelPicture::setSpinning(bool spinning)
+{
+    spinning_ = spinning;
+    setAccessibleDescription(spinning ? QStringLiteral("Spinning") : describe(tag_));
 }
 
 void ReelPicture::setPicture(const QPixmap &picture)

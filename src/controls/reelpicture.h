@@ -18,6 +18,9 @@ public:
     QString tag() const { return tag_; }
     void setTag(const QString &tag);
     void setPicture(const QPixmap &picture);
+    // While it spins, a reel describes itself once as spinning, not each face
+    // it flickers through: a screen reader would be asked about every one.
+    void setSpinning(bool spinning);
 
     // What a screen reader says for a tag text: "" for a blank reel.
     static QString describe(const QString &tag);
@@ -28,4 +31,5 @@ protected:
 private:
     int index_;
     QString tag_;
+    bool spinning_ = false;
 };

@@ -66,6 +66,8 @@ void Round::Controller_Click()
     ui.Money->setText(amounts::generalText(*left, format)); // the bet is taken at the value the checks accepted
     ui.Controller->setText(StopCaption);
     ui.Bet->setReadOnly(true);
+    for (ReelPicture *reel : ui.Output)
+        reel->setSpinning(true);
     ui.Timer1->start();
     ui.Timer2->start();
     ui.Timer3->start();
@@ -100,6 +102,8 @@ void Round::Timer5_Timer()
         for (LoopIndex = 0; LoopIndex <= 3; ++LoopIndex)
             PutFace(LoopIndex, 0);
     }
+    for (ReelPicture *reel : ui.Output)
+        reel->setSpinning(false); // now a screen reader may read the faces
 
     const bool paid = Settle();
 
@@ -149,6 +153,7 @@ void Round::CheckBankruptcy()
                                         msgbox::YesNo + msgbox::Question, QStringLiteral("Bankrupt"));
     if (answer == msgbox::Yes) {
         ui.Money->setText(QStringLiteral("1000"));
+        ui.Voice->say(QStringLiteral("Money %1.").arg(ui.Money->text())); // the fresh start is heard too
         return;
     }
     ui.Controller->window()->hide();

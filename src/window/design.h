@@ -20,7 +20,7 @@ enum class Look {
     Reel,      // picture stretched to the box, single-line frame
     Caption,   // white on the background, sized to its text
     Amount,    // white on black, right-aligned, single-line frame
-    Yen,       // white on the button face colour, sized to its text
+    Yen,       // white (black where white cannot be read) on the button face colour, sized to its text
     BetBox,    // white on black text box
     Script,    // the comment line: centred, large italic script face
     PinkButton // whole face in RGB(255, 128, 255)

@@ -6,7 +6,32 @@
 #include <QPalette>
 #include <QPushButton>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
+
+// WCAG 2 relative luminance.
+double luminance(const QColor &c)
+{
+    const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Where a fixed colour meets the theme's: the wanted text colour if it reads
+// (4.5:1), else black or white, whichever reads better.
+QColor readable(const QColor &wanted, const QColor &background)
+{
+    if (contrast(wanted, background) >= 4.5)
+        return wanted;
+    return contrast(Qt::black, background) >= contrast(Qt::white, background) ? Qt::black : Qt::white;
+}
 
 void setColours(QWidget *w, const QColor &text, const QColor &background, bool opaque)
 {
@@ -36,15 +61,15 @@ QFont scriptFont()
     return font;
 }
 
-QString pinkButtonSheet()
+QString pinkButtonSheet(const QColor &buttonText)
 {
     const QColor pink(design::buttonRed, design::buttonGreen, design::buttonBlue);
-    return QStringLiteral("QPushButton { background-color: %1; color: palette(button-text);"
+    return QStringLiteral("QPushButton { background-color: %1; color: %4;"
                           " border: 1px solid %2; border-radius: 2px; }"
                           "QPushButton:focus { border: 2px solid %3; }"
                           "QPushButton:pressed { background-color: %2; }"
                           "QPushButton:disabled { color: %3; }")
-        .arg(pink.name(), pink.darker(140).name(), pink.darker(250).name());
+        .arg(pink.name(), pink.darker(140).name(), pink.darker(250).name(), readable(buttonText, pink).name());
 }
 
 } // namespace
@@ -71,7 +96,7 @@ void looks::apply(QWidget *control, design::Look look)
         break;
     case design::Look::Yen: {
         const QColor face = control->palette().color(QPalette::Button);
-        setColours(control, Qt::white, face, true);
+        setColours(control, readable(Qt::white, face), face, true);
         break;
     }
     case design::Look::BetBox: {
@@ -85,6 +110,8 @@ void looks::apply(QWidget *control, design::Look look)
         label->setAlignment(Qt::AlignCenter);
         label->setFont(scriptFont());
         break;
-    case design::Look::PinkButton: control->setStyleSheet(pinkButtonSheet()); break;
+    case design::Look::PinkButton:
+        control->setStyleSheet(pinkButtonSheet(control->palette().color(QPalette::ButtonText)));
+        break;
     }
 }

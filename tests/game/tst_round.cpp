@@ -33,7 +33,7 @@ private slots:
         QTest::newRow("all") << Row{"$1000 C", "0|0||1000|&Stop|++-|11110||||"};
         QTest::newRow("grouped") << Row{"$1,000 C", "0|0||1,000|&Stop|++-|11110||||"};
         QTest::newRow("comma decimal") << Row{", $0,5 C", "999,5|0||0,5|&Stop|++-|11110||||"};
-        QTest::newRow("stop") << Row{"$10 C C", "990|0||10|&Stop|-+-|11111||||"};
+        QTest::newRow("stop") << Row{"$10 C =1230 C", "990|0||10|&Stop|-+-|11111|1|2|3|0"};
         QTest::newRow("jackpot") << Row{"$10 C =0000 C T", "1490|500|Jackpot!!!|10|&Spin|+--|00000|0|0|0|0"};
         QTest::newRow("tough luck") << Row{"$10 C =3012 C T", "990|0|Tough Luck!|10|&Spin|+--|00000|3|0|1|2"};
         QTest::newRow("fraction") << Row{"$2.5 C =2011 C T", "1010|12.5|Double!|2.5|&Spin|+--|00000|2|0|1|1"};
@@ -64,17 +64,20 @@ private slots:
         QCOMPARE(g.p.boxes, r.boxes);
         QCOMPARE(ended, g.w.isHidden());              // ended at once, the window gone
         QVERIFY(g.steps == hidden::StepCounters{}); // every click of Spin or Stop clears them, refused or not
-        for (const ReelPicture *reel : g.ui.Output)    // each tick put the picture its tag names
+        for (const ReelPicture *reel : g.ui.Output) { // each tick put the picture its tag names
             QCOMPARE(reel->pixmap().cacheKey(),
                      reel->tag().isEmpty() ? 0 : g.ui.Images.picture(reel->tag().toInt() + 1).cacheKey());
+            // described once as spinning, not at every tick; at rest by its face
+            QCOMPARE(reel->accessibleDescription(), g.ui.Timer1->isActive() ? "Spinning" : reel->describe(reel->tag()));
+        }
         // A screen reader hears the round as it closed, before any box.
         const QAccessibleInterface *said = QAccessible::queryAccessibleInterface(g.w.findChild<Announcer *>());
         const QStringList seen = r.seen.split('|');
         QCOMPARE(said->role(), QAccessible::Notification);
         QCOMPARE(said->text(QAccessible::Name),
-                 r.script.contains('T') ? QStringLiteral("%1 Winnings %2. Money %3.")
-                                              .arg(seen[2], seen[1], r.boxes.contains(Bankrupt) ? "0" : seen[0])
-                                        : QString());
+                 r.script.contains("?6")  ? "Money 1000."
+                 : r.script.contains('T') ? QStringLiteral("%1 Winnings %2. Money %3.").arg(seen[2], seen[1], seen[0])
+                                          : QString());
     }
 };
 
