@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building (run), testing (test),
-# benchmarking (bench) or the screen reader check (screenreader) needs, and
-# only those that are missing. One list for every set-up command.
+# benchmarking (bench), the screen reader check (screenreader) or the Wayland
+# check (wayland) needs, and only those that are missing. One list for every set-up command.
 set -euo pipefail
 
 purpose=${1:-run}
@@ -21,6 +21,11 @@ if [[ $purpose == screenreader ]]; then
     # tests/system/screenreader.sh: Orca with a speech engine, the
     # accessibility bus, a private X server driven by xdotool.
     packages+=(orca speech-dispatcher-espeak-ng at-spi2-core dbus-daemon dbus-bin xvfb xdotool)
+fi
+if [[ $purpose == wayland ]]; then
+    # tests/system/wayland.sh: Weston on its X11 backend inside a private X
+    # server driven by xdotool, Qt's Wayland platform and XWayland, screenshots.
+    packages+=(weston qt6-wayland xwayland xvfb xdotool imagemagick x11-utils)
 fi
 
 missing=()
