@@ -1,6 +1,7 @@
 #include "window/caretrest.h"
 #include "window/commandline.h"
 #include "window/form1.h"
+#include "window/maximizeguard.h"
 #include "window/platform.h"
 #include "window/platformchoice.h"
 #include "window/startupfailure.h"
@@ -54,6 +55,7 @@ int main(int argc, char *argv[])
     DesktopPlatform platform;
     Form1 window(platform);
     platform.setWindow(&window);
+    MaximizeGuard::watch(&window);
     window.show();
     return QApplication::exec();
 }
