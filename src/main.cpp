@@ -27,7 +27,8 @@ void holdStartupMessage(QtMsgType type, const QMessageLogContext &, const QStrin
         return;
     if (qEnvironmentVariableIntValue("QT_DEBUG_PLUGINS") != 0)
         std::fprintf(stderr, "%s\n", qPrintable(startupMessages.join(u'\n')));
-    const QString failure = startup::failure(startupMessages, [](const char *name) { return qEnvironmentVariable(name); });
+    const QString failure =
+        startup::failure(startupMessages, [](const char *name) { return qEnvironmentVariable(name); });
     std::fputs(qPrintable(failure), stderr);
     std::_Exit(EXIT_FAILURE);
 }

@@ -43,6 +43,8 @@ bool MaximizeGuard::eventFilter(QObject *watched, QEvent *event)
     } else if (watched == handle_ && event->type() == QEvent::WindowStateChange && event->spontaneous()) {
         // The compositor's answer: once it is applied, normal can be asked for.
         restore_ = (handle_->windowStates() & whole) != 0;
+        if (restore_)
+            window_->update(); // also when the size stayed, as a compositor's own maximise leaves it
         if (!restore_ && fixed_.isValid())
             window_->setMaximumSize(std::exchange(fixed_, QSize()));
     } else if (watched == window_ && event->type() == QEvent::Paint && restore_) {

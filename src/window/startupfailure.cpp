@@ -15,7 +15,8 @@ struct Cause {
 
 constexpr Cause causes[] = {
     {R"re(^could not connect to display $)re", "", "cannot open a display to show the game window (is DISPLAY set?)"},
-    {R"re(^could not connect to display (.+)$)re", "", "cannot open the X display %1: is DISPLAY right and its server running?"},
+    {R"re(^could not connect to display (.+)$)re", "",
+     "cannot open the X display %1: is DISPLAY right and its server running?"},
     {R"re(^Failed to create wl_display \((.*)\)$)re", "WAYLAND_DISPLAY",
      "cannot reach the Wayland display '%2' (%1): is WAYLAND_DISPLAY right?"},
     {R"re(^Could not find the Qt platform plugin "(wayland)")re", "",

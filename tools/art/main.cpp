@@ -18,7 +18,8 @@ namespace {
 QString draw(const QStringList &arguments)
 {
     if (arguments.size() < 6 || arguments.size() > 7 || (arguments.size() == 7 && arguments[6] != u"indexed"))
-        return QStringLiteral("usage: facereel-art SVG TARGET.png|TARGET.rgb32|TARGET.argb32 WIDTH HEIGHT RATIO [indexed]");
+        return QStringLiteral(
+            "usage: facereel-art SVG TARGET.png|TARGET.rgb32|TARGET.argb32 WIDTH HEIGHT RATIO [indexed]");
     bool wide = false, high = false, scaled = false;
     const QSize size(arguments[3].toInt(&wide), arguments[4].toInt(&high));
     const double ratio = arguments[5].toDouble(&scaled);
