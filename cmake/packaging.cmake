@@ -80,6 +80,9 @@ if(UNIX AND NOT APPLE)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6 (>= 6.4)")
     # The comment line's script face; without it an italic stands in.
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-urw-base35)
+    # Qt's Wayland platform: only needed on a Wayland session without XWayland,
+    # since the game goes through X11 wherever XWayland runs.
+    set(CPACK_DEBIAN_PACKAGE_SUGGESTS qt6-wayland)
     set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 elseif(WIN32)
     set(CPACK_GENERATOR ZIP)

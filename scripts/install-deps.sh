@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building (run), testing (test),
-# benchmarking (bench), the screen reader check (screenreader) or the bench
-# under a screen reader (bench-screenreader) needs, and only those that are
-# missing. One list for every set-up command.
+# benchmarking (bench), the screen reader check (screenreader), the bench
+# under a screen reader (bench-screenreader) or the Wayland check (wayland)
+# needs, and only those that are missing. One list for every set-up command.
 set -euo pipefail
 
 purpose=${1:-run}
@@ -26,6 +26,11 @@ fi
 if [[ $purpose == bench-screenreader ]]; then
     # bench/screenreader.sh counts the accessibility events with pyatspi.
     packages+=(python3-pyatspi)
+fi
+if [[ $purpose == wayland ]]; then
+    # tests/system/wayland.sh: Weston on its X11 backend inside a private X
+    # server driven by xdotool, Qt's Wayland platform and XWayland, screenshots.
+    packages+=(weston qt6-wayland xwayland xvfb xdotool imagemagick x11-utils)
 fi
 
 missing=()

@@ -9,17 +9,19 @@
 #include <algorithm>
 #include <cmath>
 
-QImage art::render(const QString &resource, QSize size)
+QImage art::render(const QString &resource, QSize size, bool alpha)
 {
     // Through Qt's SVG image-format plugin, loaded only when a picture is
     // drawn here: the usual densities come ready-made (see below).
     QImageReader reader(resource);
     reader.setScaledSize(size);
-    reader.setBackgroundColor(Qt::black);
-    QImage image = reader.read().convertToFormat(QImage::Format_RGB888); // 24-bit, no alpha
-    if (image.size() != size) { // unreadable: black, as an empty drawing
-        image = QImage(size, QImage::Format_RGB888);
-        image.fill(Qt::black);
+    if (!alpha)
+        reader.setBackgroundColor(Qt::black);
+    const auto format = alpha ? QImage::Format_ARGB32 : QImage::Format_RGB888; // 24-bit, no alpha
+    QImage image = reader.read().convertToFormat(format);
+    if (image.size() != size) { // unreadable: as an empty drawing
+        image = QImage(size, format);
+        image.fill(alpha ? Qt::transparent : Qt::black);
     }
     return image;
 }
@@ -41,12 +43,15 @@ QImage art::drawn(const QString &resource, QSize size, qreal ratio)
             continue;
         const QString name = resource.chopped(4) + QStringLiteral("@%1x.").arg(times);
         // Raw pixels are used where they lie, without decoding or a copy.
-        const QResource raw(name + QStringLiteral("rgb32"));
         QImage image;
-        if (raw.isValid() && raw.compressionAlgorithm() == QResource::NoCompression
-            && raw.size() == qint64(device.width()) * device.height() * 4)
-            image = QImage(raw.data(), device.width(), device.height(), QImage::Format_RGB32);
-        else
+        for (const auto format : {QImage::Format_RGB32, QImage::Format_ARGB32}) {
+            const QResource raw(
+                name + (format == QImage::Format_RGB32 ? QStringLiteral("rgb32") : QStringLiteral("argb32")));
+            if (raw.isValid() && raw.compressionAlgorithm() == QResource::NoCompression
+                && raw.size() == qint64(device.width()) * device.height() * 4)
+                image = QImage(raw.data(), device.width(), device.height(), format);
+        }
+        if (image.isNull())
             image.load(name + QStringLiteral("png"), "PNG");
         if (image.size() == device) {
             image.setDevicePixelRatio(times);
@@ -56,25 +61,28 @@ QImage art::drawn(const QString &resource, QSize size, qreal ratio)
     return {};
 }
 
-QImage art::render(const QString &resource, QSize size, qreal ratio)
+QImage art::render(const QString &resource, QSize size, qreal ratio, bool alpha)
 {
     QImage image = drawn(resource, size, ratio);
     if (!image.isNull())
         return image;
     const QSize device = deviceSize(size, ratio);
-    image = render(resource, device);
+    image = render(resource, device, alpha);
     image.setDevicePixelRatio(static_cast<qreal>(device.width()) / size.width());
     return image;
 }
 
 QImage art::indexed(const QImage &picture)
 {
-    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    QImage rgb = picture.convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     QHash<QRgb, int> counts;
     for (int y = 0; y < rgb.height(); ++y) {
-        const auto *row = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); ++x)
+        auto *row = reinterpret_cast<QRgb *>(rgb.scanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) {
+            if (qAlpha(row[x]) == 0)
+                row[x] = 0; // whatever colour it had, nothing shows
             ++counts[row[x]];
+        }
     }
     QList<QRgb> colours = counts.keys();
     std::sort(colours.begin(), colours.end(), [&counts](QRgb a, QRgb b) {

@@ -30,26 +30,28 @@ private:
 
 namespace art {
 // Renders an SVG resource at the given size into an opaque 24-bit picture,
-// black where it draws nothing (and all black if it cannot be read).
-QImage render(const QString &resource, QSize size);
+// black where it draws nothing (and all black if it cannot be read); with
+// alpha into 32-bit ARGB, transparent there instead.
+QImage render(const QString &resource, QSize size, bool alpha = false);
 
 // How many device pixels size logical pixels take at a device pixel ratio:
 // rounded up, and never fewer than size.
 QSize deviceSize(QSize size, qreal ratio);
 
 // The picture as the build drew it for a device pixel ratio of 1 or 2, beside
-// name.svg: name@1x.rgb32 (raw pixels, QImage::Format_RGB32, kept in the
-// program's read-only data) or name@1x.png, and the same with @2x. Null at
-// other ratios.
+// name.svg: name@1x.rgb32 or name@1x.argb32 (raw pixels, QImage::Format_RGB32
+// or Format_ARGB32, kept in the program's read-only data) or name@1x.png, and
+// the same with @2x. Null at other ratios.
 QImage drawn(const QString &resource, QSize size, qreal ratio);
 
 // Renders it for a device pixel ratio: size logical pixels on enough device
 // pixels, the picture's own ratio chosen so it still spans exactly size. The
 // build's drawing where there is one.
-QImage render(const QString &resource, QSize size, qreal ratio);
+QImage render(const QString &resource, QSize size, qreal ratio, bool alpha = false);
 
 // The picture in at most 256 colours: its own most frequent ones, each pixel
 // the nearest of them, so gradients keep their tones and gain no dither noise.
+// Where the picture is wholly transparent it stays so, in one colour.
 QImage indexed(const QImage &picture);
 
 // The highest device pixel ratio among the screens, 1 without any.

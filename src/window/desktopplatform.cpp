@@ -1,6 +1,7 @@
 #include "window/desktopplatform.h"
 
 #include "window/answerbox.h"
+#include "window/maximizeguard.h"
 
 #include <QLocale>
 
@@ -15,6 +16,7 @@ DesktopPlatform::DesktopPlatform()
 int DesktopPlatform::MsgBox(const QString &prompt, int style, const QString &title)
 {
     AnswerBox box(window_);
+    MaximizeGuard::watch(&box);
     box.setWindowTitle(title);
     box.setText(prompt);
     switch (style & 0xF0) {

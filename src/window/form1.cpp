@@ -31,12 +31,13 @@ bool sizedToText(design::Look look)
 
 QIcon iconPicture()
 {
-    // 32 x 32 in 256 colours, and a sharper copy for a high-density screen;
-    // at 100 % and 200 % the build has reduced the colours already.
+    // 32 x 32 in 256 colours, transparent around the tile as the theme's
+    // icon, and a sharper copy for a high-density screen; at 100 % and 200 %
+    // the build has reduced the colours already.
     const auto picture = [](qreal ratio) {
         const QString svg = QStringLiteral(":/art/icon.svg");
         const QImage drawn = art::drawn(svg, QSize(32, 32), ratio);
-        return QPixmap::fromImage(drawn.isNull() ? art::indexed(art::render(svg, QSize(32, 32), ratio)) : drawn);
+        return QPixmap::fromImage(drawn.isNull() ? art::indexed(art::render(svg, QSize(32, 32), ratio, true)) : drawn);
     };
     QIcon icon(picture(1.0));
     if (art::screenRatio() > 1.0)

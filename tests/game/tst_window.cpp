@@ -27,7 +27,8 @@ private slots:
         g.w.show();
         QVERIFY(QTest::qWaitForWindowActive(&g.w));
         QCOMPARE(g.state(), "1000|0||0|&Spin|+--|00000||||");
-        QVERIFY(g.w.windowTitle() == "Facereel" && !g.w.windowIcon().isNull()); // with its name and icon,
+        const QImage icon = g.w.windowIcon().pixmap(32).toImage(); // with its name and icon, clear around its tile,
+        QVERIFY(g.w.windowTitle() == "Facereel" && qAlpha(icon.pixel(0, 0)) == 0 && qAlpha(icon.pixel(16, 16)) == 255);
         QVERIFY(g.w.minimumSize() == g.w.maximumSize());                        // and the player cannot resize it
         QList<QWidget *> order{QApplication::focusWidget()}; // Bet, Controller, then Secret only while shown
         for (int i = 0; i < 4; ++i) {
