@@ -1,7 +1,7 @@
 #include "window/caretrest.h"
 #include "window/commandline.h"
-#include "window/form1.h"
 #include "window/desktopplatform.h"
+#include "window/form1.h"
 #include "window/maximizeguard.h"
 #include "window/platformchoice.h"
 #include "window/startupfailure.h"

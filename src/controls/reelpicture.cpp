@@ -56,8 +56,7 @@ void ReelPicture::paintEvent(QPaintEvent *)
     const QRect inside = contentsRect();
     const qreal ratio = devicePixelRatio();
     const QSize size = inside.size() * ratio;
-    const QString key =
-        QStringLiteral("reel:%1:%2x%3").arg(picture.cacheKey()).arg(size.width()).arg(size.height());
+    const QString key = QStringLiteral("reel:%1:%2x%3").arg(picture.cacheKey()).arg(size.width()).arg(size.height());
     QPixmap stretched;
     if (!QPixmapCache::find(key, &stretched)) {
         stretched = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

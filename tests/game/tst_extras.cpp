@@ -38,7 +38,7 @@ private slots:
         QTest::newRow("bonus, stray 2 voids W W") << Row{"W W 2 W 1 1 3 1 W", Start};
         QTest::newRow("bonus, stray 3 voids W W") << Row{"W W 3 W 1 1 3 1 W", Start};
         QTest::newRow("bonus, off the reels") << Row{"W W 4 -5 1 1 3 1 W", Bonused};
-        QTest::newRow("bonus, then Spin") << Row{Bonus + Spin, "1090|0||10" + Spinning.mid(9)}; // the last round's texts go
+        QTest::newRow("bonus, then Spin") << Row{Bonus + Spin, "1090|0||10" + Spinning.mid(9)};
         QTest::newRow("bonus while spinning") << Row{Spin + Bonus, "1090|100|You've got it!" + Spinning.mid(6)};
         QTest::newRow("bonus, Stop inside") << Row{Spin + "W W 1 1 3 C 1 W", "990|0||10|&Stop|-+-|11111||||"};
         QTest::newRow("bonus keeps the money count") << Row{"M M M M M M M " + Bonus + "M M M", Bonused, {First}};

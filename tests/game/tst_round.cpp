@@ -2,8 +2,8 @@
 // what the window shows after it: Spin's refusals and debit, the Stop, the
 // payout at the stop tick, the bankruptcy box, and what a screen reader hears.
 // A script that begins with ',' plays with ',' as the decimal separator.
-#include "game.h"
 #include "controls/announcer.h"
+#include "game.h"
 
 #include <QAccessible>
 #include <QTest>
@@ -63,7 +63,7 @@ private slots:
         QCOMPARE(g.state(), r.seen);
         QCOMPARE(g.p.boxes, r.boxes);
         QCOMPARE(ended, g.w.isHidden());              // ended at once, the window gone
-        QVERIFY(g.steps == hidden::StepCounters{}); // every click of Spin or Stop clears them, refused or not
+        QVERIFY(g.steps == hidden::StepCounters{});   // every click of Spin or Stop clears them, refused or not
         for (const ReelPicture *reel : g.ui.Output) { // each tick put the picture its tag names
             QCOMPARE(reel->pixmap().cacheKey(),
                      reel->tag().isEmpty() ? 0 : g.ui.Images.picture(reel->tag().toInt() + 1).cacheKey());

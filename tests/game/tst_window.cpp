@@ -29,7 +29,7 @@ private slots:
         QCOMPARE(g.state(), "1000|0||0|&Spin|+--|00000||||");
         const QImage icon = g.w.windowIcon().pixmap(32).toImage(); // with its name and icon, clear around its tile,
         QVERIFY(g.w.windowTitle() == "Facereel" && qAlpha(icon.pixel(0, 0)) == 0 && qAlpha(icon.pixel(16, 16)) == 255);
-        QVERIFY(g.w.minimumSize() == g.w.maximumSize());                        // and the player cannot resize it
+        QVERIFY(g.w.minimumSize() == g.w.maximumSize());     // and the player cannot resize it
         QList<QWidget *> order{QApplication::focusWidget()}; // Bet, Controller, then Secret only while shown
         for (int i = 0; i < 4; ++i) {
             g.ui.Secret->setVisible(i >= 2);
@@ -71,8 +71,8 @@ private slots:
             QTest::mouseEvent(click.size() == 2 ? QTest::MouseDClick : QTest::MouseClick, g.w.windowHandle(),
                               Qt::LeftButton, {}, target->mapTo(&g.w, target->rect().center()));
         }
-        QTRY_COMPARE_WITH_TIMEOUT(
-            QStringLiteral("%1|%2|%3").arg(g.ui.Money->text()).arg(g.cheat).arg(g.p.boxes.size()), r.seen, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(QStringLiteral("%1|%2|%3").arg(g.ui.Money->text()).arg(g.cheat).arg(g.p.boxes.size()),
+                                  r.seen, 5000);
     }
 
     void boxesWaitForAnAnswer_data()
