@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/platform.h"
-#include "inside.h"
+#include "window/form1.h"
 
 #include <QMetaType>
 #include <QStringList>
@@ -44,18 +44,20 @@ struct ScriptedPlatform : Platform {
     amounts::NumberFormat numberFormat() const override { return format; }
 };
 
+// The tests' one way inside the window: its controls, the round's and the
+// extras' handlers, and the hidden state.
 struct Game {
     explicit Game(amounts::NumberFormat format = {u'.', u','})
-        : w((p.format = format, p)) // the window reads the format once, when built
+        : w((p.format = format, p))
     {
     }
     ScriptedPlatform p;
     Form1 w;
-    Controls &ui = Inside::ui(w);
-    Round &round = Inside::round(w);
-    Extras &extras = Inside::extras(w);
-    hidden::StepCounters &steps = Inside::steps(w);
-    const qint16 &cheat = Inside::cheat(w);
+    Controls &ui = w.ui;
+    Round &round = w.round_;
+    Extras &extras = w.extras_;
+    hidden::StepCounters &steps = extras.Steps;
+    const qint16 &cheat = extras.Cheat;
 
     // What a player sees: money|winnings|comment|bet|caption|button enabled, bet box locked, Secret
     // shown|running timers|reel tags.

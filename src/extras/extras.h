@@ -33,5 +33,5 @@ private:
     hidden::StepCounters Steps;
     qint16 Cheat = 0; // -1 on, 0 off
 
-    friend struct Inside; // tests/inside.h
+    friend struct Game; // the tests' fixture, tests/game.h
 };

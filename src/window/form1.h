@@ -36,5 +36,5 @@ private:
     Round round_;
     QPixmap background_;
 
-    friend struct Inside; // tests/inside.h
+    friend struct Game; // the tests' fixture, tests/game.h
 };
