@@ -20,7 +20,7 @@ constexpr Cause causes[] = {
     {R"re(^Failed to create wl_display \((.*)\)$)re", "WAYLAND_DISPLAY",
      "cannot reach the Wayland display '%2' (%1): is WAYLAND_DISPLAY right?"},
     {R"re(^Could not find the Qt platform plugin "(wayland)")re", "",
-     "Qt's Wayland platform is not installed: install qt6-wayland, or unset QT_QPA_PLATFORM for X11."},
+     "Qt's Wayland platform is not installed: install qt6-wayland."},
     {R"re(^Could not find the Qt platform plugin "([^"]*)")re", "",
      "Qt has no platform '%1' (QT_QPA_PLATFORM); it has: %2"},
 };
