@@ -37,6 +37,8 @@ private slots:
         QTest::newRow("bonus, stray 0 voids W W") << Row{"W W 0 W 1 1 3 1 W", Start};
         QTest::newRow("bonus, stray 2 voids W W") << Row{"W W 2 W 1 1 3 1 W", Start};
         QTest::newRow("bonus, stray 3 voids W W") << Row{"W W 3 W 1 1 3 1 W", Start};
+        QTest::newRow("bonus too big") << Row{
+            "¥1.8E+308 " + Bonus, "1.8E+308" + Start.mid(4), {"That bonus is too big to pay out.|0|Stop!"}};
         QTest::newRow("bonus, off the reels") << Row{"W W 4 -5 1 1 3 1 W", Bonused};
         QTest::newRow("bonus, then Spin") << Row{Bonus + Spin, "1090|0||10" + Spinning.mid(9)};
         QTest::newRow("bonus while spinning") << Row{Spin + Bonus, "1090|100|You've got it!" + Spinning.mid(6)};
