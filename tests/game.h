@@ -54,10 +54,8 @@ struct Game {
     ScriptedPlatform p;
     Form1 w;
     Controls &ui = w.ui;
-    Round &round = w.round_;
-    Extras &extras = w.extras_;
-    hidden::StepCounters &steps = extras.Steps;
-    const qint16 &cheat = extras.Cheat;
+    hidden::StepCounters &steps = w.extras_.Steps;
+    const qint16 &cheat = w.extras_.Cheat;
 
     // What a player sees: money|winnings|comment|bet|caption|button enabled, bet box locked, Secret
     // shown|running timers|reel tags.
@@ -91,14 +89,14 @@ struct Game {
             else if (t[0] == u'=') {
                 for (const QChar face : t.mid(1))
                     p.draws << (float(face.digitValue()) + 0.5F) / 4.0F;
-                round.Timer1_Timer(), round.Timer2_Timer(), round.Timer3_Timer(), round.Timer4_Timer();
+                w.round_.Timer1_Timer(), w.round_.Timer2_Timer(), w.round_.Timer3_Timer(), w.round_.Timer4_Timer();
             } else
-                t == "T"   ? round.Timer5_Timer()
-                : t == "W" ? extras.Winnings_Click()
-                : t == "M" ? extras.Money_Click()
-                : t == "S" ? extras.Secret_Click()
-                : t == "C" ? round.Controller_Click()
-                           : extras.Output_Click(t.toInt());
+                t == "T"   ? w.round_.Timer5_Timer()
+                : t == "W" ? w.extras_.Winnings_Click()
+                : t == "M" ? w.extras_.Money_Click()
+                : t == "S" ? w.extras_.Secret_Click()
+                : t == "C" ? w.round_.Controller_Click()
+                           : w.extras_.Output_Click(t.toInt());
         }
     }
 };

@@ -91,7 +91,7 @@ private slots:
         Game g;
         g.w.show();
         g.play("$1000 C =3012 C ?7");
-        g.p.underBox = [&] { g.round.Timer5_Timer(); };
+        g.p.underBox = [&] { g.play("T"); };
         QVERIFY_THROWS_EXCEPTION(Ended, g.play(clicks));
         QCOMPARE(g.p.boxes.size(), 2); // the open box, then the bankruptcy box: nothing after
         QVERIFY(g.p.boxes[1].endsWith("|Bankrupt") && g.w.isHidden());

@@ -29,7 +29,8 @@ private slots:
         QCOMPARE(g.state(), "1000|0||0|&Spin|+--|00000||||");
         const QImage icon = g.w.windowIcon().pixmap(32).toImage(); // with its name and icon, clear around its tile,
         QVERIFY(g.w.windowTitle() == "Facereel" && qAlpha(icon.pixel(0, 0)) == 0 && qAlpha(icon.pixel(16, 16)) == 255);
-        QVERIFY(g.w.minimumSize() == g.w.maximumSize());     // and the player cannot resize it
+        QVERIFY(g.w.minimumSize() == g.w.maximumSize()); // and the player cannot resize it
+        QCOMPARE(QList({g.ui.Timer4->interval(), g.ui.Timer5->interval()}), QList({50, 1000})); // reel ticks, stop wait
         QList<QWidget *> order{QApplication::focusWidget()}; // Bet, Controller, then Secret only while shown
         for (int i = 0; i < 4; ++i) {
             g.ui.Secret->setVisible(i >= 2);
