@@ -230,4 +230,4 @@ qt=$(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo unknown)
 "${priority[@]}" dbus-run-session -- bench/run.sh --measure 2> >(grep -v 'Failed to set fd limit' >&2)
 
 echo "Load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
-echo "Details (every run, per-thread wakeups, full benchmark output): $details"
+echo "Details (every run, every sample, full benchmark output): $details"
