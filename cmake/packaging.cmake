@@ -3,7 +3,8 @@
 # On Linux the game installs as a desktop application: the program, its desktop
 # entry, its icon in the hicolor theme (32 x 32 PNG and scalable SVG), its
 # AppStream metainfo and the copyright file; `cpack` turns that into a .deb.
-# Windows and macOS get the program file (or bundle) with Qt beside it, untested.
+# On Windows `cpack` makes an installer and a .zip (packaging/windows/). macOS
+# gets the bundle with Qt inside it, untested.
 include(GNUInstallDirs)
 
 add_subdirectory(${PROJECT_SOURCE_DIR}/tools ${PROJECT_BINARY_DIR}/tools)
@@ -13,6 +14,8 @@ set(FACEREEL_APP_ID org.facereel.Facereel)
 # Debian puts games' programs in games/, which is on every user's path.
 if(UNIX AND NOT APPLE)
     set(program_dir games)
+elseif(WIN32)
+    set(program_dir .) # Qt's DLLs beside it
 else()
     set(program_dir ${CMAKE_INSTALL_BINDIR})
 endif()
@@ -27,8 +30,8 @@ if(UNIX AND NOT APPLE AND CMAKE_STRIP)
         COMMAND_ERROR_IS_FATAL ANY)")
 endif()
 
-if(WIN32 OR APPLE)
-    # Qt's libraries and plugins beside the program, or inside the bundle.
+if(APPLE)
+    # Qt's libraries and plugins inside the bundle.
     qt_generate_deploy_app_script(TARGET facereel FILENAME_VARIABLE deploy_qt NO_UNSUPPORTED_PLATFORM_ERROR)
     install(SCRIPT ${deploy_qt})
 endif()
@@ -85,7 +88,7 @@ if(UNIX AND NOT APPLE)
     set(CPACK_DEBIAN_PACKAGE_SUGGESTS qt6-wayland)
     set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 elseif(WIN32)
-    set(CPACK_GENERATOR ZIP)
+    include(${PROJECT_SOURCE_DIR}/packaging/windows/install.cmake)
 elseif(APPLE)
     set(CPACK_GENERATOR DragNDrop)
 endif()

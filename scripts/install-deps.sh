@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building (run), testing (test),
 # benchmarking (bench), the screen reader check (screenreader), the bench
-# under a screen reader (bench-screenreader) or the Wayland check (wayland)
-# needs, and only those that are missing. One list for every set-up command.
+# under a screen reader (bench-screenreader), the Wayland check (wayland) or
+# the Windows build and its check (windows) needs, and only those that are
+# missing. One list for every set-up command.
 set -euo pipefail
 
 purpose=${1:-run}
@@ -31,6 +32,14 @@ if [[ $purpose == wayland ]]; then
     # tests/system/wayland.sh: Weston on its X11 backend inside a private X
     # server driven by xdotool, Qt's Wayland platform and XWayland, screenshots.
     packages+=(weston qt6-wayland xwayland xvfb xdotool imagemagick x11-utils)
+fi
+if [[ $purpose == windows ]]; then
+    # packaging/windows/build.sh: MinGW-w64 with posix threads, which Qt
+    # needs; dpkg-source to unpack Debian's Qt source; the script face the
+    # game brings and its licence; NSIS for the installer; Wine in a private
+    # X server for the tests. tests/system/windows.sh: xdotool, screenshots.
+    packages+=(g++-mingw-w64-x86-64-posix dpkg-dev fonts-texgyre nsis wine wine64 xvfb xdotool imagemagick
+        x11-utils)
 fi
 
 missing=()

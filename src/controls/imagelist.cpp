@@ -37,28 +37,26 @@ QSize art::deviceSize(QSize size, qreal ratio)
 
 QImage art::drawn(const QString &resource, QSize size, qreal ratio)
 {
+    if (!(ratio >= 1.0) || !std::isfinite(ratio))
+        ratio = 1.0;
+    if (!resource.endsWith(QLatin1String(".svg")))
+        return {};
     const QSize device = deviceSize(size, ratio);
-    for (const int times : {1, 2}) {
-        if (device != size * times || !resource.endsWith(QLatin1String(".svg")))
-            continue;
-        const QString name = resource.chopped(4) + QStringLiteral("@%1x.").arg(times);
-        // Raw pixels are used where they lie, without decoding or a copy.
-        QImage image;
-        for (const auto format : {QImage::Format_RGB32, QImage::Format_ARGB32}) {
-            const QResource raw(
-                name + (format == QImage::Format_RGB32 ? QStringLiteral("rgb32") : QStringLiteral("argb32")));
-            if (raw.isValid() && raw.compressionAlgorithm() == QResource::NoCompression
-                && raw.size() == qint64(device.width()) * device.height() * 4)
-                image = QImage(raw.data(), device.width(), device.height(), format);
-        }
-        if (image.isNull())
-            image.load(name + QStringLiteral("png"), "PNG");
-        if (image.size() == device) {
-            image.setDevicePixelRatio(times);
-            return image;
-        }
+    const QString name = resource.chopped(4) + QStringLiteral("@%1x.").arg(ratio); // name@1x., name@1.5x. ...
+    // Raw pixels are used where they lie, without decoding or a copy.
+    QImage image;
+    for (const auto format : {QImage::Format_RGB32, QImage::Format_ARGB32}) {
+        const QResource raw(name + (format == QImage::Format_RGB32 ? QStringLiteral("rgb32") : QStringLiteral("argb32")));
+        if (raw.isValid() && raw.compressionAlgorithm() == QResource::NoCompression
+            && raw.size() == qint64(device.width()) * device.height() * 4)
+            image = QImage(raw.data(), device.width(), device.height(), format);
     }
-    return {};
+    if (image.isNull() && QResource(name + QStringLiteral("png")).isValid())
+        image.load(name + QStringLiteral("png"), "PNG");
+    if (image.size() != device)
+        return {};
+    image.setDevicePixelRatio(static_cast<qreal>(device.width()) / size.width());
+    return image;
 }
 
 QImage art::render(const QString &resource, QSize size, qreal ratio, bool alpha)
@@ -67,7 +65,10 @@ QImage art::render(const QString &resource, QSize size, qreal ratio, bool alpha)
     if (!image.isNull())
         return image;
     const QSize device = deviceSize(size, ratio);
-    image = render(resource, device, alpha);
+    // Without an SVG renderer (on Windows) the build's sharpest drawing, scaled.
+    const QImage sharpest = QImageReader(resource).canRead() ? QImage() : drawn(resource, size, 2.0);
+    image = sharpest.isNull() ? render(resource, device, alpha)
+                              : sharpest.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     image.setDevicePixelRatio(static_cast<qreal>(device.width()) / size.width());
     return image;
 }

@@ -38,15 +38,16 @@ QImage render(const QString &resource, QSize size, bool alpha = false);
 // rounded up, and never fewer than size.
 QSize deviceSize(QSize size, qreal ratio);
 
-// The picture as the build drew it for a device pixel ratio of 1 or 2, beside
-// name.svg: name@1x.rgb32 or name@1x.argb32 (raw pixels, QImage::Format_RGB32
-// or Format_ARGB32, kept in the program's read-only data) or name@1x.png, and
-// the same with @2x. Null at other ratios.
+// The picture as the build drew it for a device pixel ratio, beside name.svg:
+// name@1x.rgb32 or name@1x.argb32 (raw pixels, QImage::Format_RGB32 or
+// Format_ARGB32, kept in the program's read-only data) or name@1x.png, and
+// the same with @2x, @1.5x and so on. Null where the build drew none.
 QImage drawn(const QString &resource, QSize size, qreal ratio);
 
 // Renders it for a device pixel ratio: size logical pixels on enough device
 // pixels, the picture's own ratio chosen so it still spans exactly size. The
-// build's drawing where there is one.
+// build's drawing where there is one; where the SVG cannot be read (no SVG
+// plugin) the 200 % drawing scaled.
 QImage render(const QString &resource, QSize size, qreal ratio, bool alpha = false);
 
 // The picture in at most 256 colours: its own most frequent ones, each pixel

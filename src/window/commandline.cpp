@@ -1,9 +1,9 @@
 #include "window/commandline.h"
 
+#include "window/textout.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
-
-#include <cstdio>
 
 int commandline::handle(int argc, char *argv[])
 {
@@ -25,15 +25,15 @@ int commandline::handle(int argc, char *argv[])
     else if (!parser.positionalArguments().isEmpty())
         problem = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
     if (!problem.isEmpty()) {
-        std::fprintf(stderr, "facereel: %s\nTry 'facereel --help'.\n", qPrintable(problem));
+        textout::show(QStringLiteral("facereel: %1\nTry 'facereel --help'.\n").arg(problem), textout::Kind::Problem);
         return 2;
     }
     if (parser.isSet(help)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+        textout::show(parser.helpText(), textout::Kind::Answer);
         return 0;
     }
     if (parser.isSet(QStringLiteral("version"))) {
-        std::printf("Facereel %s\n", FACEREEL_VERSION);
+        textout::show(QStringLiteral("Facereel " FACEREEL_VERSION "\n"), textout::Kind::Answer);
         return 0;
     }
     return -1; // only "--": nothing asked

@@ -1,6 +1,7 @@
 #include "window/looks.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -48,8 +49,11 @@ void setColours(QWidget *w, const QColor &text, const QColor &background, bool o
 
 QFont scriptFont()
 {
-    // Where the designed face is missing, a script face stands in; failing
+    // Where the designed face is missing, a script face stands in: the one the
+    // game brings where it brings one (Windows), else the system's; failing
     // that, the matcher falls back to any italic face.
+    static const bool brought = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/script.otf")) >= 0;
+    Q_UNUSED(brought); // once: each addition makes Qt read the system's fonts again
     QFont::insertSubstitutions(
         QStringLiteral("Monotype Corsiva"),
         {QStringLiteral("Z003"), QStringLiteral("URW Chancery L"), QStringLiteral("TeX Gyre Chorus")});
