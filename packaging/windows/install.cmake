@@ -61,4 +61,8 @@ set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 set(CPACK_NSIS_UNINSTALL_NAME Uninstall)
 set(CPACK_NSIS_URL_INFO_ABOUT ${CPACK_PACKAGE_HOMEPAGE_URL})
+# CPack's uninstaller removes the program's key under the vendor's but leaves
+# the vendor's, now empty.
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "DeleteRegKey SHCTX 'Software\\\\${CPACK_PACKAGE_VENDOR}\\\\Facereel'
+  DeleteRegKey /ifempty SHCTX 'Software\\\\${CPACK_PACKAGE_VENDOR}'")
 set(CPACK_PACKAGE_FILE_NAME facereel-${PROJECT_VERSION}-windows-x64)

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -49,14 +50,15 @@ void setColours(QWidget *w, const QColor &text, const QColor &background, bool o
 
 QFont scriptFont()
 {
-    // Where the designed face is missing, a script face stands in: the one the
-    // game brings where it brings one (Windows), else the system's; failing
-    // that, the matcher falls back to any italic face.
-    static const bool brought = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/script.otf")) >= 0;
-    Q_UNUSED(brought); // once: each addition makes Qt read the system's fonts again
-    QFont::insertSubstitutions(
-        QStringLiteral("Monotype Corsiva"),
-        {QStringLiteral("Z003"), QStringLiteral("URW Chancery L"), QStringLiteral("TeX Gyre Chorus")});
+    // Where the designed face is missing, a script face stands in: first the
+    // one the game brings where it brings one (Windows), else the system's;
+    // failing all, the matcher falls back to any italic face. Added once:
+    // each addition makes Qt read the system's fonts again.
+    static const int brought = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/script.otf"));
+    QStringList standIns{QStringLiteral("Z003"), QStringLiteral("URW Chancery L"), QStringLiteral("TeX Gyre Chorus")};
+    if (brought >= 0)
+        standIns = QFontDatabase::applicationFontFamilies(brought) + standIns;
+    QFont::insertSubstitutions(QStringLiteral("Monotype Corsiva"), standIns);
     QFont font(QStringLiteral("Monotype Corsiva"));
     font.setPointSizeF(27.75);
     font.setItalic(true);
