@@ -46,7 +46,8 @@ QImage art::drawn(const QString &resource, QSize size, qreal ratio)
     // Raw pixels are used where they lie, without decoding or a copy.
     QImage image;
     for (const auto format : {QImage::Format_RGB32, QImage::Format_ARGB32}) {
-        const QResource raw(name + (format == QImage::Format_RGB32 ? QStringLiteral("rgb32") : QStringLiteral("argb32")));
+        const QResource raw(name
+                            + (format == QImage::Format_RGB32 ? QStringLiteral("rgb32") : QStringLiteral("argb32")));
         if (raw.isValid() && raw.compressionAlgorithm() == QResource::NoCompression
             && raw.size() == qint64(device.width()) * device.height() * 4)
             image = QImage(raw.data(), device.width(), device.height(), format);

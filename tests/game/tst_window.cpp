@@ -1,13 +1,21 @@
 // The window as a player meets it: the start, the keyboard, real mouse clicks
 // and double clicks, a round on the real timers, and the real message boxes.
+#include "controls/imagelist.h"
 #include "game.h"
 #include "window/desktopplatform.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
+#ifdef Q_OS_WIN
+constexpr bool OnWindows = true;
+#else
+constexpr bool OnWindows = false;
+#endif
 struct Clicks {
     QString
         clicks;   // M Money, W Winnings, S Secret, C Spin/Stop, 0..3 a picture, doubled (MM) a double click; $B types B
@@ -29,7 +37,11 @@ private slots:
         QCOMPARE(g.state(), "1000|0||0|&Spin|+--|00000||||");
         const QImage icon = g.w.windowIcon().pixmap(32).toImage(); // with its name and icon, clear around its tile,
         QVERIFY(g.w.windowTitle() == "Facereel" && qAlpha(icon.pixel(0, 0)) == 0 && qAlpha(icon.pixel(16, 16)) == 255);
-        QVERIFY(g.w.minimumSize() == g.w.maximumSize()); // and the player cannot resize it
+        QVERIFY(g.w.minimumSize() == g.w.maximumSize());               // and the player cannot resize it
+        const QString face = QFontInfo(g.ui.Comment->font()).family(); // a script face; on Windows the game's own
+        const QString script =
+            OnWindows ? "Monotype Corsiva|TeX ?Gyre ?Chorus" : "Monotype Corsiva|Z003|URW Chancery L|TeX Gyre Chorus";
+        QVERIFY2(QRegularExpression("^(" + script + ")( \\[|$)").match(face).hasMatch(), qPrintable(face));
         QCOMPARE(QList({g.ui.Timer4->interval(), g.ui.Timer5->interval()}), QList({50, 1000})); // reel ticks, stop wait
         QList<QWidget *> order{QApplication::focusWidget()}; // Bet, Controller, then Secret only while shown
         for (int i = 0; i < 4; ++i) {
@@ -44,6 +56,28 @@ private slots:
         QVERIFY(g.p.boxes.isEmpty());
         QTest::keyClick(g.w.windowHandle(), Qt::Key_S, Qt::AltModifier);
         QTRY_COMPARE(g.p.boxes, QStringList{"Bet something greedy!|0|Stop!"});
+    }
+
+    void picturesAtEveryScale_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<bool>("drawn"); // by the build; else from the SVG, or on Windows the 200 % drawing scaled
+        for (const qreal ratio : {1.0, 1.25, 1.5, 2.0, 3.0})
+            QTest::addRow("%g", ratio) << ratio << (ratio == 1.0 || ratio == 2.0 || (OnWindows && ratio == 1.5));
+    }
+    void picturesAtEveryScale()
+    {
+        QFETCH(qreal, ratio);
+        QFETCH(bool, drawn);
+        for (const auto &[name, size] :
+             {std::pair{"background", QSize(400, 300)}, {"face0", {73, 73}}, {"icon", {32, 32}}}) {
+            const QString svg = QStringLiteral(":/art/%1.svg").arg(name);
+            const QImage image = art::render(svg, size, ratio);
+            QCOMPARE(image.size(), art::deviceSize(size, ratio)); // as many pixels as the screen has
+            QCOMPARE(image.deviceIndependentSize().toSize(), size);
+            QCOMPARE(art::drawn(svg, size, ratio).isNull(), !drawn);
+            QVERIFY(image.pixelColor(image.rect().center()) != Qt::black); // a picture, not an empty drawing
+        }
     }
 
     void realClicks_data()
