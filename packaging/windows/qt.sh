@@ -20,7 +20,7 @@ options=(-DCMAKE_BUILD_TYPE=Release -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
     -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_vulkan=OFF
     -DFEATURE_tabletevent=OFF -DFEATURE_zstd=OFF -DFEATURE_icu=OFF)
 key=$(printf '%s\n' "$version" "$compiler" "${options[@]}" | cat - "$here/toolchain.cmake" | sha256sum | cut -c1-16)
-cache=${FACEREEL_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/facereel}
+cache=${FACEREEL_CACHE:-${XDG_CACHE_HOME:-${HOME:-/tmp}/.cache}/facereel}
 prefix=$cache/qt-windows-$key
 [[ -f $prefix/.complete ]] && { echo "$prefix"; exit 0; }
 mkdir -p "$cache"
@@ -30,7 +30,7 @@ flock 9 # another clone may be building it right now
 
 work=$cache/qt-windows-$key.work
 rm -rf "$work" "$prefix"
-mkdir -p "$work/apt/lists/partial" "$work/apt/parts"
+mkdir -p "$work/apt/lists/partial" "$work/apt/parts" "$work/apt/cache/archives/partial"
 log=$work/build.log
 echo "Building Qt $version for Windows (once, 15-25 minutes; log: $log)" >&2
 step() { echo "  $1" >&2; }
@@ -46,7 +46,7 @@ done
 cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null | sed -n 's/^deb /deb-src /p' \
     >"$work/apt/parts/system.list" || true
 apt=(apt-get -o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$work/apt/parts"
-    -o Dir::State::Lists="$work/apt/lists" -o APT::Sandbox::User=root)
+    -o Dir::State::Lists="$work/apt/lists" -o Dir::Cache="$work/apt/cache" -o APT::Sandbox::User="$(id -un)")
 "${apt[@]}" update >>"$log" 2>&1 || true # an archive without sources is no matter if Debian's has them
 (cd "$work" && "${apt[@]}" source --download-only "qt6-base=$version" >>"$log" 2>&1) || failed
 (cd "$work" && dpkg-source -x qt6-base_*.dsc source >>"$log" 2>&1) || failed # with Debian's patches
