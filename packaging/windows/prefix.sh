@@ -1,9 +1,11 @@
-#!/usr/bin/env bash
-# Makes the Wine prefix WINEPREFIX (made if new) as near a plain Windows as
-# the game's tests need, on the display DISPLAY.
-set -euo pipefail
+# Sourced: makes the Wine prefix WINEPREFIX (made if new) as near a plain
+# German Windows as the game's tests need, on the display DISPLAY.
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" # no offer to install .NET or a browser
-mkdir -p "$WINEPREFIX"
+# Wine takes the player's locale from the C library's: German, made here.
+mkdir -p "$WINEPREFIX/locale"
+[[ -d $WINEPREFIX/locale/de_DE.UTF-8 ]] || localedef -i de_DE -f UTF-8 "$WINEPREFIX/locale/de_DE.UTF-8"
+export LOCPATH=$WINEPREFIX/locale LANG=de_DE.UTF-8
+unset LC_ALL LC_NUMERIC LC_MESSAGES
 wineboot --init >/dev/null 2>&1
 # Windows has Tahoma, its dialog face, and Arial; Debian's Wine loads neither
 # its own Tahoma nor any Arial: the first into the Fonts folder, Liberation

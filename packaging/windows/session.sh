@@ -13,5 +13,5 @@ for _ in {1..100}; do [[ -s $run/display ]] && break; sleep 0.1; done
 export DISPLAY=:$(<"$run/display")
 mkdir -p "$WINEPREFIX"
 wineserver -p # stays up between the programs, so each starts in a second
-"$here/prefix.sh"
+source "$here/prefix.sh"
 "$@"

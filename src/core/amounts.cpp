@@ -1,6 +1,7 @@
 #include "core/amounts.h"
 
 #include <QLocale>
+#include <QStringList>
 
 #include <algorithm>
 #include <charconv>
@@ -128,9 +129,15 @@ NumberFormat NumberFormat::fromLocale(const QLocale &locale)
     const QString group = locale.groupSeparator();
     if (!decimal.isEmpty())
         format.decimal = decimal.front();
-    // A locale without grouping gets the decimal character here, which
-    // switches grouping off in the strict value.
-    format.group = group.isEmpty() ? format.decimal : group.front();
+    format.group = group.isEmpty() ? QChar() : group.front();
+    // The group sizes as the locale writes a long number ("1,23,45,67,890").
+    QLocale writer = locale;
+    writer.setNumberOptions(QLocale::DefaultNumberOptions);
+    const QStringList groups = group.isEmpty() ? QStringList() : writer.toString(1234567890LL).split(group);
+    if (groups.size() >= 3) {
+        format.lastGroup = int(groups.last().size());
+        format.otherGroups = int(groups.at(groups.size() - 2).size());
+    }
     return format;
 }
 
@@ -181,44 +188,37 @@ double leadingValue(QStringView text)
     return number.value();
 }
 
-std::optional<double> strictValue(QStringView text, const NumberFormat &format)
-{
-    const auto isBlank = [](QChar c) { return c == u' ' || c == u'\t'; };
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
-    const QStringView body = text.sliced(begin, end - begin);
-    const auto at = [&](qsizetype i) { return i < body.size() ? body[i].unicode() : u'\0'; };
-    // One character cannot be both; the decimal wins.
-    const bool grouping = format.group != format.decimal;
+namespace {
 
+// The whole text as a number; where the format's two separators are one
+// character, only its place decimalAt is the decimal point.
+std::optional<double> spelled(QStringView body, const NumberFormat &format, qsizetype decimalAt)
+{
+    const auto at = [&](qsizetype i) { return i < body.size() ? body[i].unicode() : u'\0'; };
+    const bool collide = format.group == format.decimal;
     DecimalNumber number;
     qsizetype pos = 0;
     if (at(0) == u'+' || at(0) == u'-') {
         number.negative = at(0) == u'-';
         ++pos;
     }
-    // Groups are checked: a first group of one to three digits, then groups
-    // of exactly three. "0,5" in a '.'-decimal format is a slip for a half,
-    // not five, and must not be taken as a bet.
+    // Groups are checked: a first group of one to otherGroups digits, then
+    // groups of otherGroups, the last of lastGroup. "0,5" in a '.'-decimal
+    // format is a slip for a half, not five, and must not be taken as a bet.
     bool fraction = false;
     bool grouped = false;
     int groupDigits = 0;
-    const auto groupClosed = [&] { return grouped ? groupDigits == 3 : groupDigits >= 1 && groupDigits <= 3; };
     for (; pos < body.size(); ++pos) {
         const QChar c = body[pos];
         if (isDigit(c.unicode())) {
             number.addDigit(c.unicode(), fraction);
             groupDigits += fraction ? 0 : 1;
-        } else if (c == format.decimal && !fraction) {
-            if (grouped && groupDigits != 3)
+        } else if (!fraction && (collide ? pos == decimalAt : c == format.decimal)) {
+            if (grouped && groupDigits != format.lastGroup)
                 return std::nullopt;
             fraction = true;
-        } else if (grouping && c == format.group && !fraction) {
-            if (!groupClosed())
+        } else if (!fraction && !format.group.isNull() && c == format.group) {
+            if (grouped ? groupDigits != format.otherGroups : groupDigits < 1 || groupDigits > format.otherGroups)
                 return std::nullopt;
             grouped = true;
             groupDigits = 0;
@@ -226,7 +226,7 @@ std::optional<double> strictValue(QStringView text, const NumberFormat &format)
             break;
         }
     }
-    if (!number.hasDigits || (grouped && !fraction && groupDigits != 3))
+    if (!number.hasDigits || (grouped && !fraction && groupDigits != format.lastGroup))
         return std::nullopt;
     if (pos < body.size() && isExponentLetter(at(pos))) {
         ++pos;
@@ -246,6 +246,29 @@ std::optional<double> strictValue(QStringView text, const NumberFormat &format)
     if (!std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+} // namespace
+
+std::optional<double> strictValue(QStringView text, const NumberFormat &format)
+{
+    const auto isBlank = [](QChar c) { return c == u' ' || c == u'\t'; };
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    const QStringView body = text.sliced(begin, end - begin);
+    if (format.group != format.decimal)
+        return spelled(body, format, -1);
+    // One character for both: its last place may be the decimal point, or
+    // every place a group.
+    const auto asDecimal = spelled(body, format, body.lastIndexOf(format.decimal));
+    const auto asGroups = spelled(body, format, -1);
+    if (asDecimal && asGroups && *asDecimal != *asGroups)
+        return std::nullopt;
+    return asDecimal ? asDecimal : asGroups;
 }
 
 // Written as C's "%.15G" writes the rounded value: plain while its decimal
@@ -296,6 +319,10 @@ QString generalText(double value, const NumberFormat &format)
 
 double amountValue(QStringView text, const NumberFormat &format)
 {
+    // Without groups first: where one character is both separators, "1,125"
+    // is the money the game wrote, not an ambiguity.
+    if (const auto strict = strictValue(text, {format.decimal, QChar()}))
+        return *strict;
     if (const auto strict = strictValue(text, format))
         return *strict;
     return leadingValue(text);

@@ -12,11 +12,15 @@ class QLocale;
 
 namespace amounts {
 
-// The user's number format: the two characters the strict value and the
-// general number text depend on.
+// The user's number format: what the strict value and the general number
+// text depend on. Digits group from the decimal separator: the last group
+// before it has lastGroup digits, those before that otherGroups (India:
+// 3 and 2, "1,00,000").
 struct NumberFormat {
     QChar decimal = u'.';
-    QChar group = u',';
+    QChar group = u','; // null: the format does not group
+    int lastGroup = 3;
+    int otherGroups = 3;
 
     static NumberFormat fromLocale(const QLocale &locale);
 };
@@ -27,7 +31,9 @@ struct NumberFormat {
 // +/-infinity (the checked arithmetic refuses it).
 double leadingValue(QStringView text);
 
-// The number the whole text spells in the user's format, or nothing.
+// The number the whole text spells in the user's format, or nothing. Where
+// one character is both separators, a text it spells two numbers with
+// ("1.000": one or a thousand?) spells none.
 std::optional<double> strictValue(QStringView text, const NumberFormat &format);
 
 // Shortest text of the value rounded to 15 significant digits; exponent form

@@ -1,5 +1,5 @@
 // The real platform: Qt message boxes over the game window, a never-seeded
-// engine, the system locale.
+// engine, the player's number format.
 #pragma once
 
 #include "core/platform.h"

@@ -1,13 +1,14 @@
 // The four conversions between amount texts and numbers, at their edges.
 #include "core/amounts.h"
 
+#include <QLocale>
 #include <QTest>
 
 #include <cmath>
 #include <limits>
 
 namespace {
-const amounts::NumberFormat Dot{u'.', u','}, Comma{u',', u'.'}, Nbsp{u',', QChar(0x00A0)}, Same{u'.', u'.'};
+const amounts::NumberFormat Dot{u'.', u','}, Comma{u',', u'.'}, Same{u'.', u'.'};
 constexpr double Inf = std::numeric_limits<double>::infinity(), None = std::numeric_limits<double>::quiet_NaN();
 
 QString exact(double value) // to the bit, the sign of zero included
@@ -53,9 +54,10 @@ private slots:
         QTest::newRow("too large") << Reading{"1E309", Inf, None};
         QTest::newRow("largest") << Reading{"1.7976931348623157E308", 1.7976931348623157E308, 1.7976931348623157E308};
         QTest::newRow("far digit breaks tie") << Reading{tie + '1', 9007199254740994.0, 9007199254740994.0};
-        QTest::newRow("comma decimal") << Reading{"1.000.000,25", 1, 1000000.25, Comma};
-        QTest::newRow("dot under comma") << Reading{"1.5", 1.5, None, Comma};
-        QTest::newRow("no-break group") << Reading{"1\u00A0000,5", 1, 1000.5, Nbsp};
+        // One character for both separators: a text read two ways as two numbers is none.
+        QTest::newRow("one for both, a fraction") << Reading{"1.5", 1.5, 1.5, Same};
+        QTest::newRow("one for both, one or 1000") << Reading{"1.000", 1, None, Same};
+        QTest::newRow("one for both, grouped fraction") << Reading{"1.000.5", 1, 1000.5, Same};
     }
     void reading()
     {
@@ -63,6 +65,44 @@ private slots:
         QCOMPARE(exact(amounts::leadingValue(r.text)), exact(r.leading));
         QCOMPARE(exact(amounts::strictValue(r.text, r.format).value_or(None)), exact(r.strict));
         QCOMPARE(exact(amounts::amountValue(r.text, r.format)), exact(std::isnan(r.strict) ? r.leading : r.strict));
+    }
+
+    // The format as the locale gives it, and how a grouped and a fractional bet read there.
+    void locales_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("format"); // decimal, group, the last group's and the other groups' sizes
+        QTest::addColumn<QStringList>("reads");
+        QTest::newRow("C") << "C"
+                           << ".,33" << QStringList{"1,000=1000", "2.5=2.5", "2,5=none"};
+        QTest::newRow("en_US") << "en_US"
+                               << ".,33" << QStringList{"1,000,000.25=1000000.25", "1.000=1"};
+        QTest::newRow("de_DE") << "de_DE"
+                               << ",.33" << QStringList{"1.000.000,25=1000000.25", "2,5=2.5", "2.5=none"};
+        QTest::newRow("fr_FR, narrow no-break space") // typed with an ordinary space it is no number
+            << "fr_FR"
+            << ",\u202F33" << QStringList{"1\u202F000,5=1000.5", "1 000=none", "1000=1000"};
+        QTest::newRow("pl_PL, no-break space") << "pl_PL"
+                                               << ",\u00A033" << QStringList{"1\u00A0000=1000"};
+        QTest::newRow("de_CH, apostrophe") << "de_CH"
+                                           << ".\u201933" << QStringList{"1\u2019000=1000", "1'000=none"};
+        QTest::newRow("en_IN, lakh") << "en_IN"
+                                     << ".,32"
+                                     << QStringList{"1,00,000=100000", "12,34,567.5=1234567.5", "100,000=none"};
+    }
+    void locales()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, format);
+        QFETCH(QStringList, reads);
+        const auto f = amounts::NumberFormat::fromLocale(QLocale(locale));
+        QCOMPARE(QString(f.decimal) + f.group + QString::number(f.lastGroup) + QString::number(f.otherGroups), format);
+        for (const QString &read : reads) {
+            const QString value = read.section('=', -1);
+            QCOMPARE(exact(amounts::strictValue(read.section('=', 0, -2), f).value_or(None)),
+                     exact(value == "none" ? None : value.toDouble()));
+        }
+        QCOMPARE(amounts::amountValue(amounts::generalText(-999.5, f), f), -999.5); // written and read back
     }
 
     void writing_data()

@@ -110,6 +110,34 @@ private slots:
                                   r.seen, 5000);
     }
 
+    void numberFormat_data()
+    {
+        QTest::addColumn<QString>("environment"); // LC_ALL, LC_NUMERIC and LANG, "-" unset
+        QTest::addColumn<QString>("format");      // decimal, group, the last group's and the other groups' sizes
+        QTest::newRow("LC_NUMERIC over LANG") << "- de_DE.UTF-8 en_US.UTF-8"
+                                              << ",.33";
+        QTest::newRow("Indian numbers, German words") << "- en_IN.UTF-8 de_DE.UTF-8"
+                                                      << ".,32";
+        QTest::newRow("LC_ALL over both") << "fr_CH.UTF-8 en_US.UTF-8 de_DE.UTF-8"
+                                          << ",\u202F33";
+        QTest::newRow("LANG alone") << "- - de_CH.UTF-8"
+                                    << ".\u201933";
+    }
+    void numberFormat()
+    {
+        QFETCH(QString, environment);
+        QFETCH(QString, format);
+        const QStringList values = environment.split(' ');
+        for (int i = 0; i < 3; ++i) {
+            const char *name = std::array{"LC_ALL", "LC_NUMERIC", "LANG"}[i];
+            values[i] == "-" ? qunsetenv(name) : qputenv(name, values[i].toUtf8());
+        }
+        const amounts::NumberFormat f = DesktopPlatform().numberFormat();
+        // On Windows the player's own settings, whatever the variables: German where the tests run.
+        QCOMPARE(QString(f.decimal) + f.group + QString::number(f.lastGroup) + QString::number(f.otherGroups),
+                 OnWindows ? ",.33" : format);
+    }
+
     void boxesWaitForAnAnswer_data()
     {
         QTest::addColumn<int>("style");

@@ -27,7 +27,7 @@ state() { # what the game has left: its files and folders, and its registry keys
     find prefix/drive_c -path '*/Temp' -prune -o -print | sort
     cat prefix/*.reg | grep -a '^\[' | sed 's/\] [0-9]*$/]/' | sort
 }
-"$here/../../packaging/windows/prefix.sh" && wineserver -w
+source "$here/../../packaging/windows/prefix.sh" && wineserver -w
 state >before.txt
 
 wine "$installer" /S || fail "the installer failed with status $?"
