@@ -38,9 +38,10 @@ if [[ $purpose == windows ]]; then
     # needs; dpkg-source to unpack Debian's Qt source; the script face the
     # game brings and its licence; NSIS for the installer; Wine in a private
     # X server for the tests, in German (locales), and Liberation Sans to
-    # stand in for Arial there. tests/system/windows.sh: xdotool, screenshots.
+    # stand in for Arial there. tests/system/windows.sh: xdotool, screenshots
+    # and tesseract to read them.
     packages+=(g++-mingw-w64-x86-64-posix dpkg-dev fonts-texgyre nsis wine wine64 xvfb locales fonts-liberation
-        xdotool imagemagick x11-utils)
+        xdotool imagemagick tesseract-ocr)
 fi
 
 missing=()

@@ -4,8 +4,9 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" # no offer to install .
 # Wine takes the player's locale from the C library's: German, made here.
 mkdir -p "$WINEPREFIX/locale"
 [[ -d $WINEPREFIX/locale/de_DE.UTF-8 ]] || localedef -i de_DE -f UTF-8 "$WINEPREFIX/locale/de_DE.UTF-8"
-export LOCPATH=$WINEPREFIX/locale LANG=de_DE.UTF-8
+export LOCPATH=$WINEPREFIX/locale
 unset LC_ALL LC_NUMERIC LC_MESSAGES
+{ export LANG=de_DE.UTF-8; } 2>/dev/null # the shell itself cannot take it
 wineboot --init >/dev/null 2>&1
 # Windows has Tahoma, its dialog face, and Arial; Debian's Wine loads neither
 # its own Tahoma nor any Arial: the first into the Fonts folder, Liberation

@@ -1,18 +1,21 @@
 #!/usr/bin/env bash
-# The Windows release as a player meets it, under Wine in a private X server:
-# installs it silently into a fresh prefix, starts the game from its Start-menu
-# shortcut, plays a round (bet, Spin, Stop), opens a box and answers it,
-# closes the window, asks for --version as the menu would start it (a box),
-# uninstalls silently. Fails if the game dies, a box does not come, or anything
-# of the game is left behind: a file, a folder or a registry key. Not part of
-# ./test.sh; .ci/run runs it after packaging/windows/build.sh.
+# The Windows release as a player meets it, under Wine in a private X server,
+# at 200 % in German with the player's own separators ('.' decimal, a space
+# between groups): installs it silently into a fresh prefix, starts it from its
+# Start-menu shortcut, bets 2.5 and plays a round, reads money and winnings
+# off the screen and checks that not a yen was lost, bets "2 000.5" (a number
+# there, more than the money after any such round), answers that box, closes the window, asks
+# for --version as the menu would start it (a box), uninstalls silently.
+# Fails if the game dies, a box does not come, or anything of the game is left
+# behind: a file, a folder or a registry key. Not part of ./test.sh; .ci/run
+# runs it after packaging/windows/build.sh.
 # Usage: tests/system/windows.sh INSTALLER   (build/windows/package/facereel-*-windows-x64.exe)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 "$here/../../scripts/install-deps.sh" windows
 installer=$(realpath "$1") work=$(mktemp -d)
 cd "$work"
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY=:58
+export WINEPREFIX=$work/prefix DISPLAY=:58
 trap 'wineserver -k 2>/dev/null || true; kill $(jobs -p) 2>/dev/null || true' EXIT
 Xvfb $DISPLAY -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null &
 sleep 1
@@ -22,53 +25,61 @@ found() { # the window titled $1 within 20 s
     return 1
 }
 gone() { for _ in {1..20}; do pgrep -f facereel.exe >/dev/null || return 0; sleep 0.5; done; return 1; }
-at() { "$here/../../scripts/design-point.sh" "$@"; } # Wine puts the client area where the design does
-state() { # what the game has left: its files and folders, and its registry keys
+at() { # a control's middle: Wine puts the client area where the design does, at twice the size
+    read -r x y < <("$here/../../scripts/design-point.sh" "$@") && echo $((2 * x)) $((2 * y))
+}
+shown() { # the text of an amount control, read off the screen
+    read -r x y < <(at "$1")
+    import -window root -crop 216x26+$((x - 108))+$((y - 13)) png:- | convert - -negate -resize 400% -threshold 50% "$1.png"
+    tesseract "$1.png" - --psm 7 -c tessedit_char_whitelist=0123456789. 2>/dev/null | tr -d ' \n'
+}
+answer() { # reads a box, then clicks into it and presses Return
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" png:- | convert - -resize 200% box.png
+    tesseract box.png - --psm 6 2>/dev/null | tr '\n' ' '
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 3)) click 1 key Return sleep 1
+}
+state() { # what the game could leave: files and folders, registry keys
     find prefix/drive_c -path '*/Temp' -prune -o -print | sort
     cat prefix/*.reg | grep -a '^\[' | sed 's/\] [0-9]*$/]/' | sort
 }
-source "$here/../../packaging/windows/prefix.sh" && wineserver -w
+source "$here/../../packaging/windows/prefix.sh"
+set_value 'HKCU\Control Panel\International' sDecimal .
+set_value 'HKCU\Control Panel\International' sThousand ' '
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f &>/dev/null && wineserver -w
 state >before.txt
 
 wine "$installer" /S || fail "the installer failed with status $?"
-program="C:\\Program Files\\Facereel\\facereel.exe"
-[[ -f "prefix/drive_c/Program Files/Facereel/facereel.exe" ]] || fail "nothing installed in Program Files"
 wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Facereel' /v DisplayName &>/dev/null ||
     fail "no entry among the installed programs"
 wine start 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Facereel\Facereel.lnk'
 window=$(found Facereel) || fail "the Start-menu shortcut started no game"
-import -window root start.png
-money() { read -r x y < <(at Money) && import -window root -crop 100x13+$((x - 50))+$((y - 6)) +repage "$1.png"; }
-money before
-xdotool mousemove $(at Bet) click --repeat 3 1 key ctrl+a type 10
+xdotool mousemove $(at Bet) click --repeat 3 1 key ctrl+a type 2.5
 xdotool mousemove $(at Controller) click 1 sleep 1 click 1 sleep 2.5 # Spin, Stop, the stop tick
-money after
 import -window root round.png
+money=$(shown Money) winnings=$(shown Winnings)
 pgrep -f facereel.exe >/dev/null || fail "the game died in a round"
-cmp -s before.png after.png && fail "a round changed nothing on the money"
-xdotool mousemove $(at Bet) click --repeat 3 1 key ctrl+a type 0
-xdotool mousemove $(at Controller) click 1 # "Bet something greedy!"
-box=$(found 'Stop!') || fail "no box for a bet of 0"
-import -window root box.png
-answer() { # clicks into the box and presses Return
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 3)) click 1 key Return sleep 1
-}
-answer "$box"
+[[ $money$winnings == *.* ]] || fail "no decimal point in money $money or winnings $winnings"
+awk -v m="$money" -v w="$winnings" 'BEGIN { exit !(m + 2.5 - w == 1000 && index(" 0 12.5 25 62.5 125 ", " " w " ")) }' ||
+    fail "money $money after winnings $winnings: yen lost"
+xdotool mousemove $(at Bet) click --repeat 3 1 key ctrl+a type '2 000.5'
+xdotool mousemove $(at Controller) click 1
+box=$(found 'Stop!') || fail "no box for a bet of 2 000.5"
+[[ $(answer "$box") == *"enough money"* ]] || fail "2 000.5 was not read as more than the money"
 xdotool search --name '^Stop!$' >/dev/null && fail "the box stayed after Return"
 xdotool windowfocus "$window" key alt+F4
 gone || fail "the game did not end with its window"
 
-wine start "$program" --version
+wine start 'C:\Program Files\Facereel\facereel.exe' --version
 box=$(found Facereel) || fail "no box for --version without a console"
-import -window root version.png
-answer "$box"
+[[ $(answer "$box") == *"Facereel 1.00"* ]] || fail "the --version box did not say 1.00"
 gone || fail "the --version box did not end the game"
 
-wine "C:\\Program Files\\Facereel\\Uninstall.exe" /S
+wine 'C:\Program Files\Facereel\Uninstall.exe' /S
 for _ in {1..60}; do [[ -d "prefix/drive_c/Program Files/Facereel" ]] || break; sleep 0.5; done
 wineserver -w
 state >after.txt
 left=$(comm -13 before.txt after.txt)
 [[ -z $left ]] || fail "the uninstaller left: $left"
-echo "installed, played a round, answered a box and --version's, closed, uninstalled; nothing left"
+echo "installed; a round at 200 % in German with '.' and ' ': money $money, winnings $winnings, not a yen lost;"
+echo "2 000.5 read as more than the money; closed; --version in a box; uninstalled, nothing left"
