@@ -20,10 +20,7 @@ trap 'wineserver -k 2>/dev/null || true; kill $(jobs -p) 2>/dev/null || true' EX
 Xvfb $DISPLAY -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null &
 sleep 1
 fail() { echo "FAIL: $1; screenshots and logs: $work"; import -window root failed.png; exit 1; }
-found() { # the window titled $1 within 20 s
-    for _ in {1..40}; do xdotool search --name "^$1\$" 2>/dev/null | head -1 && return; sleep 0.5; done
-    return 1
-}
+found() { for _ in {1..40}; do xdotool search --name "^$1\$" | head -1 && return; sleep 0.5; done; return 1; } 2>/dev/null
 gone() { for _ in {1..20}; do pgrep -f facereel.exe >/dev/null || return 0; sleep 0.5; done; return 1; }
 at() { # a control's middle: Wine puts the client area where the design does, at twice the size
     read -r x y < <("$here/../../scripts/design-point.sh" "$@") && echo $((2 * x)) $((2 * y))
@@ -39,6 +36,7 @@ answer() { # reads a box, then clicks into it and presses Return
     tesseract box.png - --psm 6 2>/dev/null | tr '\n' ' '
     xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 3)) click 1 key Return sleep 1
 }
+spin() { xdotool mousemove $(at Bet) click --repeat 3 1 key ctrl+a type "$1" && xdotool mousemove $(at Controller) click 1; }
 state() { # what the game could leave: files and folders, registry keys
     find prefix/drive_c -path '*/Temp' -prune -o -print | sort
     cat prefix/*.reg | grep -a '^\[' | sed 's/\] [0-9]*$/]/' | sort
@@ -54,16 +52,14 @@ wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Faceree
     fail "no entry among the installed programs"
 wine start 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Facereel\Facereel.lnk'
 window=$(found Facereel) || fail "the Start-menu shortcut started no game"
-xdotool mousemove $(at Bet) click --repeat 3 1 key ctrl+a type 2.5
-xdotool mousemove $(at Controller) click 1 sleep 1 click 1 sleep 2.5 # Spin, Stop, the stop tick
+spin 2.5 && xdotool sleep 1 click 1 sleep 2.5 # Stop, the stop tick
 import -window root round.png
 money=$(shown Money) winnings=$(shown Winnings)
 pgrep -f facereel.exe >/dev/null || fail "the game died in a round"
 [[ $money$winnings == *.* ]] || fail "no decimal point in money $money or winnings $winnings"
 awk -v m="$money" -v w="$winnings" 'BEGIN { exit !(m + 2.5 - w == 1000 && index(" 0 12.5 25 62.5 125 ", " " w " ")) }' ||
     fail "money $money after winnings $winnings: yen lost"
-xdotool mousemove $(at Bet) click --repeat 3 1 key ctrl+a type '2 000.5'
-xdotool mousemove $(at Controller) click 1
+spin '2 000.5'
 box=$(found 'Stop!') || fail "no box for a bet of 2 000.5"
 [[ $(answer "$box") == *"enough money"* ]] || fail "2 000.5 was not read as more than the money"
 xdotool search --name '^Stop!$' >/dev/null && fail "the box stayed after Return"
