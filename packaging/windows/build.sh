@@ -11,7 +11,9 @@ qt=$(packaging/windows/qt.sh)
 # The art and icon tools run here at build time: built for this machine.
 cmake --preset release >/dev/null
 cmake --build --preset release --target facereel_art_tool facereel_icons
-cmake --preset windows -DCMAKE_PREFIX_PATH="$qt" >/dev/null
+# The tests run under Wine, with this Qt's DLLs.
+cmake --preset windows -DCMAKE_PREFIX_PATH="$qt" -DCMAKE_CROSSCOMPILING_EMULATOR="$PWD/packaging/windows/wine.sh;$qt/bin" \
+    >/dev/null
 cmake --build --preset windows
 packaging/windows/session.sh ctest --preset windows
 cpack --config build/windows/CPackConfig.cmake -B build/windows/package

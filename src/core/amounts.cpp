@@ -141,6 +141,17 @@ NumberFormat NumberFormat::fromLocale(const QLocale &locale)
     return format;
 }
 
+NumberFormat NumberFormat::system()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    for (const char *variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+        if (const QString name = qEnvironmentVariable(variable); !name.isEmpty())
+            return fromLocale(QLocale(name.section(u'.', 0, 0).section(u'@', 0, 0)));
+    }
+#endif
+    return fromLocale(QLocale::system());
+}
+
 double leadingValue(QStringView text)
 {
     qsizetype pos = 0;

@@ -23,6 +23,12 @@ struct NumberFormat {
     int otherGroups = 3;
 
     static NumberFormat fromLocale(const QLocale &locale);
+    // The player's: on Linux the locale of LC_ALL, else LC_NUMERIC, else
+    // LANG, as the C library takes it (Qt's system locale takes only its
+    // separators from LC_NUMERIC, its group sizes from LANG); elsewhere the
+    // system's, with the player's own settings (Windows' decimal symbol and
+    // digit grouping symbol).
+    static NumberFormat system();
 };
 
 // Reads as much of a number as the text starts with: blanks, tabs and line

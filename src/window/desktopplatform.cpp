@@ -3,33 +3,11 @@
 #include "window/answerbox.h"
 #include "window/maximizeguard.h"
 
-#include <QLocale>
-
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
-// The locale amounts are read and written in. On Linux the one the C library
-// takes numbers from, LC_ALL, else LC_NUMERIC, else LANG: Qt's system locale
-// takes only its separators from LC_NUMERIC and its group sizes from LANG.
-// Elsewhere the system's, with the player's own settings (Windows' decimal
-// symbol and digit grouping symbol).
-QLocale numberLocale()
-{
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-    for (const char *variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
-        if (const QString name = qEnvironmentVariable(variable); !name.isEmpty())
-            return QLocale(name.section(u'.', 0, 0).section(u'@', 0, 0));
-    }
-#endif
-    return QLocale::system();
-}
-
-} // namespace
-
 DesktopPlatform::DesktopPlatform()
-    : format_(amounts::NumberFormat::fromLocale(numberLocale()))
+    : format_(amounts::NumberFormat::system())
 {
 }
 

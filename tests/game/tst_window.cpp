@@ -39,9 +39,9 @@ private slots:
         QVERIFY(g.w.windowTitle() == "Facereel" && qAlpha(icon.pixel(0, 0)) == 0 && qAlpha(icon.pixel(16, 16)) == 255);
         QVERIFY(g.w.minimumSize() == g.w.maximumSize());               // and the player cannot resize it
         const QString face = QFontInfo(g.ui.Comment->font()).family(); // a script face; on Windows the game's own
-        const QString script =
-            OnWindows ? "Monotype Corsiva|TeX ?Gyre ?Chorus" : "Monotype Corsiva|Z003|URW Chancery L|TeX Gyre Chorus";
-        QVERIFY2(QRegularExpression("^(" + script + ")( \\[|$)").match(face).hasMatch(), qPrintable(face));
+        QVERIFY2(face.contains(
+                     QRegularExpression(OnWindows ? "^TeX ?Gyre ?Chorus" : "^(Z003|URW Chancery L|TeX Gyre Chorus)")),
+                 qPrintable(face));
         QCOMPARE(QList({g.ui.Timer4->interval(), g.ui.Timer5->interval()}), QList({50, 1000})); // reel ticks, stop wait
         QList<QWidget *> order{QApplication::focusWidget()}; // Bet, Controller, then Secret only while shown
         for (int i = 0; i < 4; ++i) {
@@ -58,25 +58,21 @@ private slots:
         QTRY_COMPARE(g.p.boxes, QStringList{"Bet something greedy!|0|Stop!"});
     }
 
-    void picturesAtEveryScale_data()
-    {
-        QTest::addColumn<qreal>("ratio");
-        QTest::addColumn<bool>("drawn"); // by the build; else from the SVG, or on Windows the 200 % drawing scaled
-        for (const qreal ratio : {1.0, 1.25, 1.5, 2.0, 3.0})
-            QTest::addRow("%g", ratio) << ratio << (ratio == 1.0 || ratio == 2.0 || (OnWindows && ratio == 1.5));
-    }
+    // As sharp as the screen: drawn by the build at 100 and 200 % (on Windows 150 % too), else from the SVG or,
+    // on Windows, the 200 % drawing scaled.
     void picturesAtEveryScale()
     {
-        QFETCH(qreal, ratio);
-        QFETCH(bool, drawn);
-        for (const auto &[name, size] :
-             {std::pair{"background", QSize(400, 300)}, {"face0", {73, 73}}, {"icon", {32, 32}}}) {
-            const QString svg = QStringLiteral(":/art/%1.svg").arg(name);
-            const QImage image = art::render(svg, size, ratio);
-            QCOMPARE(image.size(), art::deviceSize(size, ratio)); // as many pixels as the screen has
-            QCOMPARE(image.deviceIndependentSize().toSize(), size);
-            QCOMPARE(art::drawn(svg, size, ratio).isNull(), !drawn);
-            QVERIFY(image.pixelColor(image.rect().center()) != Qt::black); // a picture, not an empty drawing
+        for (const qreal ratio : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+            for (const auto &[name, size] :
+                 {std::pair{"background", QSize(400, 300)}, {"face0", {73, 73}}, {"icon", {32, 32}}}) {
+                const QString svg = QStringLiteral(":/art/%1.svg").arg(name), at = svg + QString(" at %1").arg(ratio);
+                const QImage image = art::render(svg, size, ratio); // a picture, not an empty drawing
+                const bool drawn = ratio == 1.0 || ratio == 2.0 || (OnWindows && ratio == 1.5);
+                QVERIFY2(image.size() == art::deviceSize(size, ratio) && image.deviceIndependentSize().toSize() == size
+                             && art::drawn(svg, size, ratio).isNull() != drawn
+                             && image.pixelColor(image.rect().center()) != Qt::black,
+                         qPrintable(at));
+            }
         }
     }
 
@@ -108,34 +104,6 @@ private slots:
         }
         QTRY_COMPARE_WITH_TIMEOUT(QStringLiteral("%1|%2|%3").arg(g.ui.Money->text()).arg(g.cheat).arg(g.p.boxes.size()),
                                   r.seen, 5000);
-    }
-
-    void numberFormat_data()
-    {
-        QTest::addColumn<QString>("environment"); // LC_ALL, LC_NUMERIC and LANG, "-" unset
-        QTest::addColumn<QString>("format");      // decimal, group, the last group's and the other groups' sizes
-        QTest::newRow("LC_NUMERIC over LANG") << "- de_DE.UTF-8 en_US.UTF-8"
-                                              << ",.33";
-        QTest::newRow("Indian numbers, German words") << "- en_IN.UTF-8 de_DE.UTF-8"
-                                                      << ".,32";
-        QTest::newRow("LC_ALL over both") << "fr_CH.UTF-8 en_US.UTF-8 de_DE.UTF-8"
-                                          << ",\u202F33";
-        QTest::newRow("LANG alone") << "- - de_CH.UTF-8"
-                                    << ".\u201933";
-    }
-    void numberFormat()
-    {
-        QFETCH(QString, environment);
-        QFETCH(QString, format);
-        const QStringList values = environment.split(' ');
-        for (int i = 0; i < 3; ++i) {
-            const char *name = std::array{"LC_ALL", "LC_NUMERIC", "LANG"}[i];
-            values[i] == "-" ? qunsetenv(name) : qputenv(name, values[i].toUtf8());
-        }
-        const amounts::NumberFormat f = DesktopPlatform().numberFormat();
-        // On Windows the player's own settings, whatever the variables: German where the tests run.
-        QCOMPARE(QString(f.decimal) + f.group + QString::number(f.lastGroup) + QString::number(f.otherGroups),
-                 OnWindows ? ",.33" : format);
     }
 
     void boxesWaitForAnAnswer_data()

@@ -13,18 +13,14 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 "$here/../../scripts/install-deps.sh" windows
-installer=$(realpath "$1") work=$(mktemp -d)
-cd "$work"
-export WINEPREFIX=$work/prefix DISPLAY=:58
+installer=$(realpath "$1") work=$(mktemp -d) && cd "$work" && export WINEPREFIX=$work/prefix DISPLAY=:58
 trap 'wineserver -k 2>/dev/null || true; kill $(jobs -p) 2>/dev/null || true' EXIT
-Xvfb $DISPLAY -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null &
-sleep 1
+Xvfb $DISPLAY -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null & sleep 1
 fail() { echo "FAIL: $1; screenshots and logs: $work"; import -window root failed.png; exit 1; }
 found() { for _ in {1..40}; do xdotool search --name "^$1\$" | head -1 && return; sleep 0.5; done; return 1; } 2>/dev/null
 gone() { for _ in {1..20}; do pgrep -f facereel.exe >/dev/null || return 0; sleep 0.5; done; return 1; }
-at() { # a control's middle: Wine puts the client area where the design does, at twice the size
-    read -r x y < <("$here/../../scripts/design-point.sh" "$@") && echo $((2 * x)) $((2 * y))
-}
+# A control's middle: Wine puts the client area where the design does, at twice the size.
+at() { read -r x y < <("$here/../../scripts/design-point.sh" "$@") && echo $((2 * x)) $((2 * y)); }
 shown() { # the text of an amount control, read off the screen
     read -r x y < <(at "$1")
     import -window root -crop 216x26+$((x - 108))+$((y - 13)) png:- | convert - -negate -resize 400% -threshold 50% "$1.png"
@@ -38,8 +34,7 @@ answer() { # reads a box, then clicks into it and presses Return
 }
 spin() { xdotool mousemove $(at Bet) click --repeat 3 1 key ctrl+a type "$1" && xdotool mousemove $(at Controller) click 1; }
 state() { # what the game could leave: files and folders, registry keys
-    find prefix/drive_c -path '*/Temp' -prune -o -print | sort
-    cat prefix/*.reg | grep -a '^\[' | sed 's/\] [0-9]*$/]/' | sort
+    { find prefix/drive_c -path '*/Temp' -prune -o -print; grep -ah '^\[' prefix/*.reg | sed 's/\] [0-9]*$/]/'; } | sort
 }
 source "$here/../../packaging/windows/prefix.sh"
 set_value 'HKCU\Control Panel\International' sDecimal .
@@ -48,8 +43,7 @@ wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f &>
 state >before.txt
 
 wine "$installer" /S || fail "the installer failed with status $?"
-wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Facereel' /v DisplayName &>/dev/null ||
-    fail "no entry among the installed programs"
+wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Facereel' &>/dev/null || fail "no entry"
 wine start 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Facereel\Facereel.lnk'
 window=$(found Facereel) || fail "the Start-menu shortcut started no game"
 spin 2.5 && xdotool sleep 1 click 1 sleep 2.5 # Stop, the stop tick
@@ -71,11 +65,8 @@ box=$(found Facereel) || fail "no box for --version without a console"
 [[ $(answer "$box") == *"Facereel 1.00"* ]] || fail "the --version box did not say 1.00"
 gone || fail "the --version box did not end the game"
 
-wine 'C:\Program Files\Facereel\Uninstall.exe' /S
-for _ in {1..60}; do [[ -d "prefix/drive_c/Program Files/Facereel" ]] || break; sleep 0.5; done
-wineserver -w
+wine 'C:\Program Files\Facereel\Uninstall.exe' /S && wineserver -w # its copy in Temp runs on
 state >after.txt
-left=$(comm -13 before.txt after.txt)
-[[ -z $left ]] || fail "the uninstaller left: $left"
-echo "installed; a round at 200 % in German with '.' and ' ': money $money, winnings $winnings, not a yen lost;"
-echo "2 000.5 read as more than the money; closed; --version in a box; uninstalled, nothing left"
+left=$(comm -13 before.txt after.txt) && [[ -z $left ]] || fail "the uninstaller left: $left"
+printf '%s\n' "installed; a round at 200 % in German with '.' and ' ': money $money, winnings $winnings, not a yen" \
+    "lost; 2 000.5 read as more than the money; closed; --version in a box; uninstalled, nothing left"
