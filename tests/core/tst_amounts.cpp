@@ -123,6 +123,7 @@ private slots:
         QTest::newRow("half") << Writing{999.5, "999.5"};
         QTest::newRow("one digit before the point") << Writing{7.25, "7.25"};
         QTest::newRow("two thirds") << Writing{2.0 / 3, "0.666666666666667"};
+        QTest::newRow("smallest plain") << Writing{0.0001, "0.0001"};
         QTest::newRow("16 digits") << Writing{1e15, "1E+15"};
         QTest::newRow("rounds to 16") << Writing{999999999999999.6, "1E+15"};
         QTest::newRow("big") << Writing{123456789012345678.0, "1.23456789012346E+17"};

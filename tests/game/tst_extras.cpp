@@ -34,9 +34,9 @@ private slots:
         QTest::newRow("bonus twice") << Row{Bonus + Bonus, "1200" + Bonused.mid(4)};
         QTest::newRow("bonus, one short") << Row{"W W 1 1 3 1", Start};
         QTest::newRow("bonus, W inside") << Row{"W W 1 W 1 3 1 W", Start};
-        QTest::newRow("bonus, stray 0 voids W W") << Row{"W W 0 W 1 1 3 1 W", Start};
-        QTest::newRow("bonus, stray 2 voids W W") << Row{"W W 2 W 1 1 3 1 W", Start};
-        QTest::newRow("bonus, stray 3 voids W W") << Row{"W W 3 W 1 1 3 1 W", Start};
+        QTest::newRow("bonus, stray 0 voids W and W W") << Row{"W 0 W 1 1 3 1 W W W 0 W 1 1 3 1 W", Start};
+        QTest::newRow("bonus, stray 2 voids W and W W") << Row{"W 2 W 1 1 3 1 W W W 2 W 1 1 3 1 W", Start};
+        QTest::newRow("bonus, stray 3 voids W and W W") << Row{"W 3 W 1 1 3 1 W W W 3 W 1 1 3 1 W", Start};
         QTest::newRow("bonus too big") << Row{
             "¥1.8E+308 " + Bonus, "1.8E+308" + Start.mid(4), {"That bonus is too big to pay out.|0|Stop!"}};
         QTest::newRow("bonus, off the reels") << Row{"W W 4 -5 1 1 3 1 W", Bonused};
