@@ -8,14 +8,11 @@
 #include <QFontInfo>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QSysInfo>
 #include <QTest>
 
 namespace {
-#ifdef Q_OS_WIN
-constexpr bool OnWindows = true;
-#else
-constexpr bool OnWindows = false;
-#endif
+const bool OnWindows = QSysInfo::productType() == "windows"; // Wine too
 struct Clicks {
     QString
         clicks;   // M Money, W Winnings, S Secret, C Spin/Stop, 0..3 a picture, doubled (MM) a double click; $B types B
