@@ -33,6 +33,7 @@ private slots:
         QTest::newRow("bonus") << Row{Bonus, Bonused};
         QTest::newRow("bonus twice") << Row{Bonus + Bonus, "1200" + Bonused.mid(4)};
         QTest::newRow("bonus, one short") << Row{"W W 1 1 3 1", Start};
+        QTest::newRow("bonus, a 1 left out") << Row{"W W 1 3 1 W", Start};
         QTest::newRow("bonus, W inside") << Row{"W W 1 W 1 3 1 W", Start};
         QTest::newRow("bonus, stray 0 voids W and W W") << Row{"W 0 W 1 1 3 1 W W W 0 W 1 1 3 1 W", Start};
         QTest::newRow("bonus, stray 2 voids W and W W") << Row{"W 2 W 1 1 3 1 W W W 2 W 1 1 3 1 W", Start};
