@@ -2,6 +2,7 @@
 // and double clicks, a round on the real timers, and the real message boxes.
 #include "controls/imagelist.h"
 #include "game.h"
+#include "window/design.h"
 #include "window/desktopplatform.h"
 
 #include <QApplication>
@@ -13,12 +14,27 @@
 
 namespace {
 const bool OnWindows = QSysInfo::productType() == "windows"; // Wine too
+// Where a control stands, in the window's own pixels (the design's at 100 %), and how it reads at start.
+struct Look {
+    QRect place;  // an empty size: sized to its text
+    QString face; // the kind: the window's sans-serif, or the comment's script
+    qreal points;
+    bool italic;
+    Qt::Alignment align; // horizontal; none where the toolkit may choose
+    bool visible = true;
+};
+QRect twips(int left, int top, int width, int height)
+{
+    using design::pixels;
+    return {pixels(left), pixels(top), pixels(width), pixels(height)};
+}
 struct Clicks {
     QString
         clicks;   // M Money, W Winnings, S Secret, C Spin/Stop, 0..3 a picture, doubled (MM) a double click; $B types B
     QString seen; // money|cheat|boxes
 };
 } // namespace
+Q_DECLARE_METATYPE(Look)
 Q_DECLARE_METATYPE(Clicks)
 
 class TestWindow : public QObject
@@ -34,11 +50,7 @@ private slots:
         QCOMPARE(g.state(), "1000|0||0|&Spin|+--|00000||||");
         const QImage icon = g.w.windowIcon().pixmap(32).toImage(); // with its name and icon, clear around its tile,
         QVERIFY(g.w.windowTitle() == "Facereel" && qAlpha(icon.pixel(0, 0)) == 0 && qAlpha(icon.pixel(16, 16)) == 255);
-        QVERIFY(g.w.minimumSize() == g.w.maximumSize());               // and the player cannot resize it
-        const QString face = QFontInfo(g.ui.Comment->font()).family(); // a script face; on Windows the game's own
-        QVERIFY2(face.contains(
-                     QRegularExpression(OnWindows ? "^TeX ?Gyre ?Chorus" : "^(Z003|URW Chancery L|TeX Gyre Chorus)")),
-                 qPrintable(face));
+        QVERIFY(g.w.minimumSize() == g.w.maximumSize()); // and the player cannot resize it
         QCOMPARE(QList({g.ui.Timer4->interval(), g.ui.Timer5->interval()}), QList({50, 1000})); // reel ticks, stop wait
         QList<QWidget *> order{QApplication::focusWidget()}; // Bet, Controller, then Secret only while shown
         for (int i = 0; i < 4; ++i) {
@@ -53,6 +65,59 @@ private slots:
         QVERIFY(g.p.boxes.isEmpty());
         QTest::keyClick(g.w.windowHandle(), Qt::Key_S, Qt::AltModifier);
         QTRY_COMPARE(g.p.boxes, QStringList{"Bet something greedy!|0|Stop!"});
+    }
+
+    void keepsItsDesign_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<Look>("look");
+        for (const design::Control &c : design::controls) {
+            const bool script = c.look == design::Look::Script,
+                       sized = c.look == design::Look::Caption || c.look == design::Look::Yen;
+            const QRect place = twips(c.left, c.top, sized ? 0 : c.width, sized ? 0 : c.height);
+            const Qt::Alignment align = c.look == design::Look::Amount ? Qt::AlignRight
+                                        : script                       ? Qt::AlignHCenter
+                                                                       : Qt::Alignment();
+            const auto name = QString::fromUtf8(c.name.data(), qsizetype(c.name.size()))
+                              + (c.index < 0 ? QString() : QStringLiteral("(%1)").arg(c.index));
+            QTest::newRow(qPrintable(name))
+                << name
+                << Look{place, script ? "script" : "sans-serif", script ? 27.75 : 8.0, script, align, c.visible};
+        }
+        // The numbers a player would miss first, written out once more.
+        QTest::newRow("leftmost reel, written out")
+            << "Output(0)" << Look{twips(480, 840, 1095, 1095), "sans-serif", 8, false, {}};
+        QTest::newRow("rightmost reel, written out")
+            << "Output(3)" << Look{twips(4440, 840, 1095, 1095), "sans-serif", 8, false, {}};
+        QTest::newRow("comment, written out")
+            << "Comment" << Look{twips(480, 3480, 5055, 735), "script", 27.75, true, Qt::AlignHCenter};
+        QTest::newRow("Spin, written out")
+            << "Controller" << Look{twips(3840, 2400, 1695, 495), "sans-serif", 8, false, {}};
+    }
+    void keepsItsDesign()
+    {
+        QFETCH(QString, name);
+        QFETCH(Look, look);
+        Game g;
+        g.w.show();
+        const auto *w = g.w.findChild<QWidget *>(name);
+        QVERIFY(w);
+        const QRect place = look.place.isEmpty() ? QRect(look.place.topLeft(), w->sizeHint()) : look.place;
+        QCOMPARE(w->geometry(), place);
+        for (const QWidget *other : g.w.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) // no two overlap
+            QVERIFY2(other == w || !other->geometry().intersects(w->geometry()), qPrintable(other->objectName()));
+        // Windows has Arial for the sans-serif, and the script face that the game brings.
+        const QHash<QString, QString> faces{
+            {"sans-serif", OnWindows ? "^(Arial|Liberation Sans)$" : "Sans\\b(?! Mono)"},
+            {"script", OnWindows ? "^TeX ?Gyre ?Chorus" : "^(Z003|URW Chancery L|TeX Gyre Chorus)"}};
+        const QString face = w->fontInfo().family();
+        QVERIFY2(face.contains(QRegularExpression(faces[look.face])), qPrintable(face));
+        QCOMPARE(w->font().pointSizeF(), look.points);
+        QCOMPARE(w->font().italic(), look.italic);
+        QCOMPARE(w->font().weight(), QFont::Normal);
+        if (look.align)
+            QCOMPARE(qobject_cast<const QLabel *>(w)->alignment() & Qt::AlignHorizontal_Mask, look.align);
+        QCOMPARE(w->isVisibleTo(&g.w), look.visible);
     }
 
     // As sharp as the screen: drawn by the build at 100 and 200 % (on Windows 150 % too), else from the SVG or,
