@@ -13,9 +13,12 @@ compiler=$(x86_64-w64-mingw32-g++-posix -dumpfullversion)
 # Windows platform. Debian's source has no wintab.h (its licence), so no
 # tablet events; without OpenGL the Windows platform compiles only without
 # dynamic GL as well. Stack protection and checked string functions as the game.
+# Reproducible: the build folder (@work@, filled in below) mapped away, so two
+# caches in different places give the same DLLs; the toolchain file leaves out
+# the link time.
+flags="-fstack-protector-strong -D_FORTIFY_SOURCE=2 -ffile-prefix-map=@work@=/qt"
 options=(-DCMAKE_BUILD_TYPE=Release -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
-    "-DCMAKE_C_FLAGS=-fstack-protector-strong -D_FORTIFY_SOURCE=2"
-    "-DCMAKE_CXX_FLAGS=-fstack-protector-strong -D_FORTIFY_SOURCE=2"
+    "-DCMAKE_C_FLAGS=$flags" "-DCMAKE_CXX_FLAGS=$flags"
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF
     -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_vulkan=OFF
     -DFEATURE_tabletevent=OFF -DFEATURE_zstd=OFF -DFEATURE_icu=OFF)
@@ -51,8 +54,11 @@ apt=(apt-get -o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$work/a
 (cd "$work" && "${apt[@]}" source --download-only "qt6-base=$version" >>"$log" 2>&1) || failed
 (cd "$work" && dpkg-source -x qt6-base_*.dsc source >>"$log" 2>&1) || failed # with Debian's patches
 
+# Qt's resource compiler stores each file's time: the source package's date.
+SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$work/source/debian/changelog" -STimestamp)
+export SOURCE_DATE_EPOCH
 step "configuring"
-cmake -G Ninja -S "$work/source" -B "$work/build" "${options[@]}" -DCMAKE_INSTALL_PREFIX="$prefix" \
+cmake -G Ninja -S "$work/source" -B "$work/build" "${options[@]//@work@/$work}" -DCMAKE_INSTALL_PREFIX="$prefix" \
     -DCMAKE_TOOLCHAIN_FILE="$here/toolchain.cmake" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >>"$log" 2>&1 || failed
 step "building"
