@@ -3,8 +3,8 @@
 # On Linux the game installs as a desktop application: the program, its desktop
 # entry, its icon in the hicolor theme (32 x 32 PNG and scalable SVG), its
 # AppStream metainfo and the copyright file; `cpack` turns that into a .deb.
-# On Windows `cpack` makes an installer and a .zip (packaging/windows/). macOS
-# gets the bundle with Qt inside it, untested.
+# On Windows packaging/windows/pack.cmake makes an installer and a .zip, not
+# cpack. macOS gets the bundle with Qt inside it, untested.
 include(GNUInstallDirs)
 
 add_subdirectory(${PROJECT_SOURCE_DIR}/tools ${PROJECT_BINARY_DIR}/tools)
@@ -61,7 +61,6 @@ set(CPACK_PACKAGE_NAME facereel)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Facereel developers")
 set(CPACK_PACKAGE_CONTACT "The Facereel developers <developers@facereel.example.org>")
-set(CPACK_PACKAGE_HOMEPAGE_URL https://facereel.example.org/)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "four-reel slot machine of faces") # no article, as Debian asks
 # Lines under 80 columns, as dpkg shows them.
 string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
@@ -87,10 +86,12 @@ if(UNIX AND NOT APPLE)
     # since the game goes through X11 wherever XWayland runs.
     set(CPACK_DEBIAN_PACKAGE_SUGGESTS qt6-wayland)
     set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-elseif(WIN32)
-    include(${PROJECT_SOURCE_DIR}/packaging/windows/install.cmake)
 elseif(APPLE)
     set(CPACK_GENERATOR DragNDrop)
 endif()
 
-include(CPack)
+if(WIN32)
+    include(${PROJECT_SOURCE_DIR}/packaging/windows/install.cmake)
+else()
+    include(CPack)
+endif()

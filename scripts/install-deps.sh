@@ -36,11 +36,11 @@ fi
 if [[ $purpose == windows ]]; then
     # packaging/windows/build.sh: MinGW-w64 with posix threads, which Qt
     # needs; dpkg-source to unpack Debian's Qt source; the script face the
-    # game brings and its licence; NSIS for the installer; Wine in a private
+    # game brings and its licence; NSIS for the installer, zip for the .zip; Wine in a private
     # X server for the tests, in German (locales), and Liberation Sans to
     # stand in for Arial there. tests/system/windows.sh: xdotool, screenshots
     # and tesseract to read them.
-    packages+=(g++-mingw-w64-x86-64-posix dpkg-dev fonts-texgyre nsis wine wine64 xvfb locales fonts-liberation
+    packages+=(g++-mingw-w64-x86-64-posix dpkg-dev fonts-texgyre nsis zip wine wine64 xvfb locales fonts-liberation
         xdotool imagemagick tesseract-ocr)
 fi
 

@@ -1,5 +1,5 @@
-# What the Windows installer and the portable .zip hold, and how the installer
-# behaves; included by cmake/packaging.cmake before CPack.
+# What the Windows installer and the portable .zip hold; included by
+# cmake/packaging.cmake.
 #
 # The program with only the parts of Qt it uses beside it: Core, Gui, Widgets,
 # the Windows platform and the native (Vista) style, in the folders Qt looks
@@ -42,27 +42,19 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/windows/third-party.txt
     ${qt_bin}/../LGPL-3.0-only.txt ${qt_bin}/../GPL-3.0-only.txt ${FACEREEL_GUST_LICENSE}
     DESTINATION licences)
 
-# The installer: 64-bit, into Program Files, a Start-menu shortcut, an entry
-# among the installed programs, and an uninstaller that takes all of it away.
-# /S installs and uninstalls without a question.
-set(CPACK_GENERATOR NSIS ZIP)
-set(CPACK_NSIS_DEFINES "Target amd64-unicode")
-set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
-set(CPACK_NSIS_PACKAGE_NAME Facereel)
-set(CPACK_NSIS_DISPLAY_NAME Facereel)
-set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Facereel)
-set(CPACK_PACKAGE_EXECUTABLES facereel Facereel)
-set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
-set(CPACK_NSIS_INSTALLED_ICON_NAME facereel.exe)
-set(CPACK_NSIS_MUI_ICON ${FACEREEL_ICO})
-set(CPACK_NSIS_MUI_UNIICON ${FACEREEL_ICO})
-set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
-set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
-set(CPACK_NSIS_UNINSTALL_NAME Uninstall)
-set(CPACK_NSIS_URL_INFO_ABOUT ${CPACK_PACKAGE_HOMEPAGE_URL})
-# CPack's uninstaller removes the program's key under the vendor's but leaves
-# the vendor's, now empty.
-set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "DeleteRegKey SHCTX 'Software\\\\${CPACK_PACKAGE_VENDOR}\\\\Facereel'
-  DeleteRegKey /ifempty SHCTX 'Software\\\\${CPACK_PACKAGE_VENDOR}'")
-set(CPACK_PACKAGE_FILE_NAME facereel-${PROJECT_VERSION}-windows-x64)
+# The installer and the .zip: pack.cmake, through build/windows/package.cmake,
+# which carries what it needs to know of this build.
+include(${CMAKE_CURRENT_LIST_DIR}/version.cmake)
+facereel_version_fields(${PROJECT_VERSION})
+file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/package.cmake CONTENT [[
+# Packs this build for Windows: cmake -P package.cmake
+set(VERSION @PROJECT_VERSION@)
+set(VERSION_MAJOR @VERSION_MAJOR@)
+set(VERSION_MINOR @VERSION_MINOR@)
+set(PUBLISHER "@CPACK_PACKAGE_VENDOR@")
+set(ICON @FACEREEL_ICO@)
+set(LICENSE @PROJECT_SOURCE_DIR@/LICENSE)
+set(SOURCE_DIR @PROJECT_SOURCE_DIR@)
+set(BINARY_DIR @PROJECT_BINARY_DIR@)
+include(@CMAKE_CURRENT_LIST_DIR@/pack.cmake)
+]] @ONLY)

@@ -8,6 +8,8 @@ export LOCPATH=$WINEPREFIX/locale
 unset LC_ALL LC_NUMERIC LC_MESSAGES
 { export LANG=de_DE.UTF-8; } 2>/dev/null # the shell itself cannot take it
 wineboot --init >/dev/null 2>&1
+# A new prefix says Windows 7; Qt 6 and the installer need 10, as players have.
+wine winecfg -v win10 >/dev/null 2>&1
 # Windows has Tahoma, its dialog face, and Arial; Debian's Wine loads neither
 # its own Tahoma nor any Arial: the first into the Fonts folder, Liberation
 # Sans (metrics of Arial) for the second.

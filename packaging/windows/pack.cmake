@@ -1,0 +1,81 @@
+# Packs the Windows release: the installer (installer.nsi) and a portable .zip
+# of the same files, then prints their SHA-256 and the program's.
+#   cmake -P build/windows/package.cmake        (written by install.cmake)
+# installs the build into build/windows/package/NAME first; with -DSTAGE=dir
+# -DOUT=dir it packs an installed tree as it is (bench/windows-size.sh).
+#
+# The same source gives the same bytes: every time stored is the last commit's
+# (SOURCE_DATE_EPOCH, which build.sh sets), NSIS stores none, and
+# files go in sorted by name, not as the file system lists them.
+cmake_minimum_required(VERSION 3.25)
+set(NAME facereel-${VERSION}-windows-x64)
+if(NOT STAGE)
+    set(OUT ${BINARY_DIR}/package)
+    set(STAGE ${OUT}/${NAME})
+    file(REMOVE_RECURSE ${OUT}) # no installer of another version left beside this one
+    execute_process(COMMAND ${CMAKE_COMMAND} --install ${BINARY_DIR} --prefix ${STAGE} --strip
+        OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
+endif()
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
+    message(FATAL_ERROR "SOURCE_DATE_EPOCH: the time to store, as build.sh sets it")
+endif()
+
+# What to install and to remove, for the installer: one File or Delete a file,
+# the folders made as they come and removed deepest first.
+file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE ${STAGE} ${STAGE}/*)
+list(SORT files)
+set(install "!macro FacereelFiles\n")
+set(remove "!macro FacereelRemove\n")
+set(folder "-")
+set(folders)
+set(bytes 0)
+foreach(file IN LISTS files)
+    cmake_path(GET file PARENT_PATH parent)
+    if(NOT parent STREQUAL folder)
+        set(folder "${parent}")
+        if(parent)
+            string(REPLACE "/" "\\" windows "\\${parent}")
+            list(APPEND folders ${windows})
+        else()
+            set(windows "")
+        endif()
+        string(APPEND install "    SetOutPath \"$INSTDIR${windows}\"\n")
+    endif()
+    string(REPLACE "/" "\\" windows "${file}")
+    string(APPEND install "    File \"${STAGE}/${file}\"\n")
+    string(APPEND remove "    Delete \"$INSTDIR\\${windows}\"\n")
+    file(SIZE ${STAGE}/${file} size)
+    math(EXPR bytes "${bytes} + ${size}")
+endforeach()
+list(REMOVE_DUPLICATES folders)
+list(SORT folders ORDER DESCENDING)
+foreach(windows IN LISTS folders)
+    string(APPEND remove "    RMDir \"$INSTDIR${windows}\"\n")
+endforeach()
+file(WRITE ${OUT}/files.nsh "${install}!macroend\n${remove}!macroend\n")
+math(EXPR kilobytes "(${bytes} + 1023) / 1024")
+
+set(installer ${OUT}/${NAME}.exe)
+execute_process(COMMAND makensis -V2 -NOCD -DVERSION=${VERSION} -DVERSION_MAJOR=${VERSION_MAJOR}
+    -DVERSION_MINOR=${VERSION_MINOR} "-DPUBLISHER=${PUBLISHER}" -DFILES=${OUT}/files.nsh -DSIZE_KB=${kilobytes}
+    -DICON=${ICON} -DLICENSE=${LICENSE} -DOUTFILE=${installer} ${CMAKE_CURRENT_LIST_DIR}/installer.nsi
+    COMMAND_ERROR_IS_FATAL ANY)
+
+# The .zip: the same files in a folder of the release's name, each with the
+# commit's time and nothing else of the file system (no owner, no access time).
+cmake_path(GET STAGE FILENAME top)
+list(TRANSFORM files PREPEND ${top}/)
+list(JOIN files "\n" listed)
+file(WRITE ${OUT}/zip-files.txt "${listed}\n")
+file(REMOVE ${OUT}/${NAME}.zip) # zip would add to it
+execute_process(COMMAND touch -d @$ENV{SOURCE_DATE_EPOCH} ${files} WORKING_DIRECTORY ${STAGE}/..
+    COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC zip -X -D -q -@ ${OUT}/${NAME}.zip
+    INPUT_FILE ${OUT}/zip-files.txt WORKING_DIRECTORY ${STAGE}/.. COMMAND_ERROR_IS_FATAL ANY)
+file(REMOVE ${OUT}/zip-files.txt)
+
+foreach(made ${installer} ${OUT}/${NAME}.zip ${STAGE}/facereel.exe)
+    file(SHA256 ${made} sum)
+    file(RELATIVE_PATH shown ${OUT}/.. ${made})
+    message("${sum}  ${shown}")
+endforeach()
