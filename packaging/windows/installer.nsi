@@ -236,7 +236,9 @@ SectionEnd
 Function un.onInit
     ; The scope whose entry names this folder.
     ReadRegStr $0 HKLM "${ENTRY}" InstallLocation
+    StrCpy $AllUsers 0
     ${If} $0 == $INSTDIR
+        StrCpy $AllUsers 1
         SetShellVarContext all
         !insertmacro RefuseWithoutAdmin "_?=$INSTDIR"
     ${Else}
@@ -251,4 +253,8 @@ Section Uninstall
     RMDir "$INSTDIR"
     Delete "$SMPROGRAMS\Facereel.lnk"
     DeleteRegKey SHCTX "${ENTRY}"
+    ${If} $AllUsers = 0 ; what a per-user install may have made first, where nothing else uses it
+        RMDir "$LOCALAPPDATA\Programs"
+        DeleteRegKey /ifempty HKCU "Software\Microsoft\Windows\CurrentVersion\Uninstall"
+    ${EndIf}
 SectionEnd

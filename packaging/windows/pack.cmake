@@ -76,6 +76,6 @@ file(REMOVE ${OUT}/zip-files.txt)
 
 foreach(made ${installer} ${OUT}/${NAME}.zip ${STAGE}/facereel.exe)
     file(SHA256 ${made} sum)
-    file(RELATIVE_PATH shown ${OUT}/.. ${made})
+    file(RELATIVE_PATH shown ${SOURCE_DIR} ${made})
     message("${sum}  ${shown}")
 endforeach()

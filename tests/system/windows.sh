@@ -34,7 +34,7 @@ found() { poll window "$1" >/dev/null && window "$1"; }
 running() { # a facereel.exe of this prefix, not of anyone else's
     local pid
     for pid in $(pgrep -f 'facereel\.exe'); do
-        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && return 0
+        tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qx "WINEPREFIX=$WINEPREFIX" && return 0
     done
     return 1
 }
@@ -80,8 +80,8 @@ state >before.txt
 # The same source as version 0.99, to update from and to refuse.
 qt=$("$top/packaging/windows/qt.sh")
 (cd "$top" && cmake --preset windows -B "$work/older" -DFACEREEL_VERSION=0.99 -DBUILD_TESTING=OFF \
-    -DCMAKE_PREFIX_PATH="$qt" >/dev/null && cmake --build "$work/older" --target facereel >/dev/null &&
-    SOURCE_DATE_EPOCH=$(date +%s) cmake -P "$work/older/package.cmake" >/dev/null) || fail "the older build"
+    -DCMAKE_PREFIX_PATH="$qt" && cmake --build "$work/older" --target facereel &&
+    SOURCE_DATE_EPOCH=$(date +%s) cmake -P "$work/older/package.cmake") >older.log 2>&1 || fail "the older build"
 older=$work/older/package/facereel-0.99-windows-x64.exe
 strings -n 6 "$(dirname "$installer")/facereel-$version-windows-x64/facereel.exe" | tr -d '\n' |
     grep -q 'asInvoker.*8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a.*PerMonitorV2.*Common-Controls" version="6' ||
