@@ -4,14 +4,19 @@
 # cross-builds the game and its tests, runs the tests under Wine, and packs
 # build/windows/package/facereel-VERSION-windows-x64.exe (the installer) and
 # .zip (the same files, portable), printing their SHA-256 and the program's.
-# The same commit gives the same bytes: all times are the last commit's.
+# The same commit gives the same bytes from any clone.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 scripts/install-deps.sh windows
 qt=$(packaging/windows/qt.sh)
-SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null ||
+# The time the packages store: the caller's, else the last commit's.
+epoch=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null ||
     dpkg-parsechangelog -l packaging/changelog -STimestamp)}
-export SOURCE_DATE_EPOCH
+# Qt's resource compiler stores a time for every file: one fixed time (the
+# epoch would win over it), so that the program is the same bytes whatever
+# its files' times, and an incremental build keeps no other commit's time.
+export QT_RCC_SOURCE_DATE_OVERRIDE=1
+unset SOURCE_DATE_EPOCH
 # The art and icon tools run here at build time: built for this machine.
 cmake --preset release >/dev/null
 cmake --build --preset release --target facereel_art_tool facereel_icons
@@ -24,4 +29,4 @@ cmake --preset windows -DCMAKE_PREFIX_PATH="$qt" -DCMAKE_CROSSCOMPILING_EMULATOR
 echo "$qt" >build/windows/qt-prefix
 cmake --build --preset windows
 packaging/windows/session.sh ctest --preset windows
-cmake -P build/windows/package.cmake
+SOURCE_DATE_EPOCH=$epoch cmake -P build/windows/package.cmake
