@@ -9,9 +9,10 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-deb() { # the .deb of the clone in $1
-    (cd "$1" && cmake --preset release >/dev/null && cmake --build --preset release >/dev/null &&
-        cpack --config build/release/CPackConfig.cmake -B build/package >/dev/null)
+deb() { # the .deb of the clone in $1, built afresh with the commit's time, as Debian's tools build it
+    (cd "$1" && rm -rf build/deb && export SOURCE_DATE_EPOCH=$(git log -1 --format=%ct) &&
+        cmake --preset release -B build/deb >/dev/null && cmake --build build/deb >/dev/null &&
+        cpack --config build/deb/CPackConfig.cmake -B build/deb/package >/dev/null)
 }
 git clone -q --no-hardlinks "$top" "$work/again"
 find "$work/again" -path '*/.git' -prune -o -exec touch -h -d '2001-02-03 04:05:06' {} +
@@ -22,7 +23,7 @@ version=$(sed -n 's/^ *set(FACEREEL_VERSION \([0-9.]*\))$/\1/p' "$top/CMakeLists
 name=facereel-$version-windows-x64
 differ=0
 for made in "windows/package/$name.exe" "windows/package/$name.zip" "windows/package/$name/facereel.exe" \
-    "package/facereel_${version}_amd64.deb"; do
+    "deb/package/facereel_${version}_amd64.deb"; do
     read -r first _ < <(sha256sum "$top/build/$made")
     read -r second _ < <(sha256sum "$work/again/build/$made")
     [[ $first == "$second" ]] && echo "$first  $made" || { echo "FAIL: build/$made differs: $first $second"; differ=1; }
