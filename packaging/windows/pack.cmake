@@ -13,8 +13,10 @@ if(NOT STAGE)
     set(OUT ${BINARY_DIR}/package)
     set(STAGE ${OUT}/${NAME})
     file(REMOVE_RECURSE ${OUT}) # no installer of another version left beside this one
-    execute_process(COMMAND ${CMAKE_COMMAND} --install ${BINARY_DIR} --prefix ${STAGE} --strip
-        OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
+    # Debian's MinGW strip writes SOURCE_DATE_EPOCH, else the current time,
+    # into each PE header: 0, as the linker leaves it, whatever the commit.
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=0
+        ${CMAKE_COMMAND} --install ${BINARY_DIR} --prefix ${STAGE} --strip OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
 endif()
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
     message(FATAL_ERROR "SOURCE_DATE_EPOCH: the time to store, as build.sh sets it")
