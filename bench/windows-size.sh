@@ -19,7 +19,7 @@ export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
 printf '%-8s %12s %12s %12s\n' "" installed installer zip
 for kind in game plain; do
     mkdir "$work/$kind-packed"
-    cmake -DSTAGE="$work/$kind" -DOUT="$work/$kind-packed" -P build/windows/package.cmake >/dev/null
+    cmake -DSTAGE="$work/$kind" -DOUT="$work/$kind-packed" -P build/windows/package.cmake &>/dev/null
     installed=$(find "$work/$kind" -type f -printf '%s\n' | awk '{ s += $1 } END { print s }')
     printf '%-8s %12d %12d %12d\n' "$kind" "$installed" $(stat -c %s "$work/$kind-packed"/*.exe "$work/$kind-packed"/*.zip) |
         tee -a "$work/sizes"
