@@ -4,9 +4,9 @@
 # installs the build into build/windows/package/NAME first; with -DSTAGE=dir
 # -DOUT=dir it packs an installed tree as it is (bench/windows-size.sh).
 #
-# The same source gives the same bytes: every time stored is the last commit's
-# (SOURCE_DATE_EPOCH, which build.sh sets), NSIS stores none, and
-# files go in sorted by name, not as the file system lists them.
+# The same source gives the same bytes: the .zip stores the last commit's time
+# (SOURCE_DATE_EPOCH, which build.sh sets), NSIS stores none, every PE header
+# says 0, and files go in sorted by name, not as the file system lists them.
 cmake_minimum_required(VERSION 3.25)
 set(NAME facereel-${VERSION}-windows-x64)
 if(NOT STAGE)
