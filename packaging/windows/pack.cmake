@@ -2,7 +2,8 @@
 # of the same files, then prints their SHA-256 and the program's.
 #   cmake -P build/windows/package.cmake        (written by install.cmake)
 # installs the build into build/windows/package/NAME first; with -DSTAGE=dir
-# -DOUT=dir it packs an installed tree as it is (bench/windows-size.sh).
+# -DOUT=dir it packs an installed tree as it is (bench/windows-size.sh), and
+# -DNSIS_DEFINES=... passes more to makensis (the test build of windows.sh).
 #
 # The same source gives the same bytes: the .zip stores the last commit's time
 # (SOURCE_DATE_EPOCH, which build.sh sets), NSIS stores none, every PE header
@@ -22,45 +23,41 @@ if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
     message(FATAL_ERROR "SOURCE_DATE_EPOCH: the time to store, as build.sh sets it")
 endif()
 
-# What to install and to remove, for the installer: one File or Delete a file,
-# the folders made as they come and removed deepest first.
+# What to install, for the installer: one File a file, the folders made as
+# they come; and the list of them, for the uninstaller and for the entry.
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE ${STAGE} ${STAGE}/*)
 list(SORT files)
 set(install "!macro FacereelFiles\n")
-set(remove "!macro FacereelRemove\n")
+set(listed "")
 set(folder "-")
-set(folders)
 set(bytes 0)
 foreach(file IN LISTS files)
     cmake_path(GET file PARENT_PATH parent)
     if(NOT parent STREQUAL folder)
         set(folder "${parent}")
+        string(REPLACE "/" "\\" windows "${parent}")
         if(parent)
-            string(REPLACE "/" "\\" windows "\\${parent}")
-            list(APPEND folders ${windows})
-        else()
-            set(windows "")
+            set(windows "\\${windows}")
         endif()
         string(APPEND install "    SetOutPath \"$INSTDIR${windows}\"\n")
     endif()
     string(REPLACE "/" "\\" windows "${file}")
     string(APPEND install "    File \"${STAGE}/${file}\"\n")
-    string(APPEND remove "    Delete \"$INSTDIR\\${windows}\"\n")
+    string(APPEND listed "${windows}|")
     file(SIZE ${STAGE}/${file} size)
     math(EXPR bytes "${bytes} + ${size}")
 endforeach()
-list(REMOVE_DUPLICATES folders)
-list(SORT folders ORDER DESCENDING)
-foreach(windows IN LISTS folders)
-    string(APPEND remove "    RMDir \"$INSTDIR${windows}\"\n")
-endforeach()
-file(WRITE ${OUT}/files.nsh "${install}!macroend\n${remove}!macroend\n")
+file(WRITE ${OUT}/files.nsh "${install}!macroend\n!define FILE_LIST \"${listed}\"\n")
 math(EXPR kilobytes "(${bytes} + 1023) / 1024")
 
+# The uninstaller first: the installer carries it.
+set(defines -DVERSION=${VERSION} -DVERSION_MAJOR=${VERSION_MAJOR} -DVERSION_MINOR=${VERSION_MINOR}
+    "-DPUBLISHER=${PUBLISHER}" -DFILES=${OUT}/files.nsh -DICON=${ICON} ${NSIS_DEFINES})
+execute_process(COMMAND makensis -V2 -NOCD ${defines} -DOUTFILE=${OUT}/Uninstall.exe
+    ${CMAKE_CURRENT_LIST_DIR}/uninstaller.nsi COMMAND_ERROR_IS_FATAL ANY)
 set(installer ${OUT}/${NAME}.exe)
-execute_process(COMMAND makensis -V2 -NOCD -DVERSION=${VERSION} -DVERSION_MAJOR=${VERSION_MAJOR}
-    -DVERSION_MINOR=${VERSION_MINOR} "-DPUBLISHER=${PUBLISHER}" -DFILES=${OUT}/files.nsh -DSIZE_KB=${kilobytes}
-    -DICON=${ICON} -DLICENSE=${LICENSE} -DOUTFILE=${installer} ${CMAKE_CURRENT_LIST_DIR}/installer.nsi
+execute_process(COMMAND makensis -V2 -NOCD ${defines} -DSIZE_KB=${kilobytes} -DLICENSE=${LICENSE}
+    -DUNINSTALLER=${OUT}/Uninstall.exe -DOUTFILE=${installer} ${CMAKE_CURRENT_LIST_DIR}/installer.nsi
     COMMAND_ERROR_IS_FATAL ANY)
 
 # The .zip: the same files in a folder of the release's name, each with the
