@@ -165,22 +165,22 @@ Function .onInit
     ${GetParameters} $R0
     StrCpy $Requested ""
     ClearErrors
-    ${GetOptions} $R0 "/AllUsers" $R1
-    ${IfNotThen} ${Errors} ${|} StrCpy $Requested 1 ${|}
-    ClearErrors
     ${GetOptions} $R0 "/CurrentUser" $R1
     ${IfNotThen} ${Errors} ${|} StrCpy $Requested 0 ${|}
+    ClearErrors
+    ${GetOptions} $R0 "/AllUsers" $R1 ; wins: the page's choice is passed on as it
+    ${IfNotThen} ${Errors} ${|} StrCpy $Requested 1 ${|}
     ClearErrors
     ${GetOptions} $R0 "${ELEVATED_MARKER}" $R1
     ${IfNotThen} ${Errors} ${|} StrCpy $Elevated 1 ${|}
     StrCpy $OnPage 0
     Call Scope
+    ${If} ${Silent} ; the folder first: no elevation prompt for a folder refused anyway
+        Call FolderRefusals
+    ${EndIf}
     ${If} ${Silent}
     ${OrIf} $Elevated = 1 ; its choice was made before it was started
         Call Refusals
-    ${EndIf}
-    ${If} ${Silent}
-        Call FolderRefusals
     ${EndIf}
 FunctionEnd
 
@@ -225,6 +225,7 @@ FunctionEnd
 ; check goes again if it fails.
 Function CheckWritable
     StrCpy $R6 0
+    StrCpy $R2 $INSTDIR
     ${If} $INSTDIR == $InstalledDir
         ReadRegDWORD $FolderExisted SHCTX "${ENTRY}" FolderExisted
     ${ElseIf} ${FileExists} "$INSTDIR\*.*"
@@ -233,12 +234,13 @@ Function CheckWritable
         IntOp $FolderExisted $R1 !
     ${Else}
         StrCpy $FolderExisted 0
+    ${EndIf}
+    ${IfNot} ${FileExists} "$INSTDIR\*.*" ; new, or an install whose folder was lost
         ClearErrors
         CreateDirectory $INSTDIR
         ${IfThen} ${Errors} ${|} Goto unwritable ${|}
         StrCpy $R6 1
     ${EndIf}
-    StrCpy $R2 $INSTDIR
     ClearErrors
     FileOpen $R0 "$INSTDIR\facereel-write-check.tmp" w
     ${IfThen} ${Errors} ${|} Goto unwritable ${|}

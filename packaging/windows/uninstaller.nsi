@@ -29,6 +29,13 @@ InstallDir "$LOCALAPPDATA\Programs\Facereel"
 ; Wine), a second copy removes it and the folder the moment this one ends.
 Function RunCopy
     ${GetParameters} $R0
+    ReadRegDWORD $R4 SHCTX "${ENTRY}" FolderExisted ; read while the entry is there
+    ${If} $R4 = 1
+    ${AndIf} $INSTDIR == $InstalledDir
+        StrCpy $R4 " /KeepFolder"
+    ${Else}
+        StrCpy $R4 ""
+    ${EndIf}
     GetTempFileName $R1
     Delete $R1
     ClearErrors
@@ -45,7 +52,7 @@ Function RunCopy
     ${ElseIf} $R2 = 0
     ${AndIf} ${FileExists} "$EXEPATH"
         System::Call 'kernel32::GetCurrentProcessId() i.R3'
-        Exec '"$R1\Uninstall.exe" /S /AfterExit=$R3 _?=$EXEDIR'
+        Exec '"$R1\Uninstall.exe" /S /AfterExit=$R3$R4 _?=$EXEDIR'
     ${Else}
         Delete "$R1\Uninstall.exe"
         RMDir $R1
@@ -61,7 +68,9 @@ Function RemoveStarter
     System::Call 'kernel32::WaitForSingleObject(p R2, i 30000)'
     System::Call 'kernel32::CloseHandle(p R2)'
     Delete "$INSTDIR\Uninstall.exe"
-    ${IfNotThen} ${FileExists} "$EXEDIR\keep-folder" ${|} RMDir $INSTDIR ${|}
+    ClearErrors
+    ${GetOptions} $R0 "/KeepFolder" $R1
+    ${IfThen} ${Errors} ${|} RMDir $INSTDIR ${|}
     Quit
 FunctionEnd
 
@@ -70,16 +79,18 @@ Function .onInit
     StrCpy $R0 " $R0"
     StrCpy $R1 " _?="
     Call Find
-    ${IfThen} $R2 < 0 ${|} Call RunCopy ${|}
-    IntOp $R3 $R2 + 4
-    StrCpy $ExplicitDir $R0 "" $R3 ; the rest of the line, spaces and all
+    StrCpy $ExplicitDir $EXEDIR ; started as Settings starts it: its own folder
+    ${If} $R2 >= 0
+        IntOp $R3 $R2 + 4
+        StrCpy $ExplicitDir $R0 "" $R3 ; the rest of the line, spaces and all
+        StrCpy $R0 $R0 $R2 ; the switches before it
+        StrCpy $R3 $ExplicitDir "" -1
+        ${IfThen} $R3 == "\" ${|} StrCpy $ExplicitDir $ExplicitDir -1 ${|}
+    ${EndIf}
     ${If} $ExplicitDir == ""
         SetErrorLevel 2 ; as NSIS's own uninstaller does
         Quit
     ${EndIf}
-    StrCpy $R3 $ExplicitDir "" -1
-    ${IfThen} $R3 == "\" ${|} StrCpy $ExplicitDir $ExplicitDir -1 ${|}
-    StrCpy $R0 $R0 $R2 ; the switches before it
     StrCpy $INSTDIR $ExplicitDir
     ClearErrors
     ${GetOptions} $R0 "/AfterExit=" $R1
@@ -96,6 +107,8 @@ Function .onInit
         StrCpy $Requested 0
     ${EndIf}
     Call Scope
+    ; Elevated before the copy is made, so that the copy, and the one that
+    ; removes this program after it, have the rights too.
     ${If} $ForAllUsers = 1
         Call IsAdmin
         ${If} $R0 = 0
@@ -112,8 +125,8 @@ Function .onInit
             Quit
         ${EndIf}
     ${EndIf}
+    ${IfThen} $R2 < 0 ${|} Call RunCopy ${|}
     ${IfNot} ${Silent}
-    ${AndIf} $Elevated != 1 ; asked before it was started
         MessageBox MB_YESNO|MB_ICONQUESTION "$(ConfirmUninstall)" IDYES confirmed
         SetErrorLevel 1 ; cancelled by the player
         Quit
@@ -139,12 +152,7 @@ Section
     Delete "$INSTDIR\Uninstall.exe"
     StrCpy $R0 ""
     ${IfThen} $INSTDIR == $InstalledDir ${|} ReadRegDWORD $R0 SHCTX "${ENTRY}" FolderExisted ${|}
-    ${If} $R0 = 1
-        FileOpen $R1 "$EXEDIR\keep-folder" w ; for the copy that removes the waiting one
-        FileClose $R1
-    ${Else}
-        RMDir $INSTDIR
-    ${EndIf}
+    ${IfThen} $R0 != 1 ${|} RMDir $INSTDIR ${|}
     ${If} $INSTDIR == $InstalledDir
         Delete "$SMPROGRAMS\Facereel.lnk"
         DeleteRegKey SHCTX "${ENTRY}"

@@ -9,6 +9,14 @@
 #   silent reinstall and a silent uninstall, which must fail and leave it all
 #   as it was; closes it, asks for --version as the menu would start it (a
 #   box), refuses the older build over it, and uninstalls;
+# - when things go wrong, each case from the state before: a lost uninstaller
+#   and a lost folder repaired by the installer; the game started while the uninstaller asks,
+#   the entry's QuietUninstallString meanwhile, then the uninstall confirmed
+#   (status 10, the install whole); a file where a folder goes (18, nothing
+#   changed); another program's folder refused (16) and its files untouched
+#   by an install beside them and its uninstall; for all users as a user
+#   without rights, a test build starting itself elevated with its switches;
+#   a damaged installer, whose status is none of ours;
 # - for all users: installs the older build, updates it without a switch (the
 #   installer finds it), starts it, uninstalls it as Windows' Apps would.
 # Fails if anything of the game lands outside its scope or is left behind (a
@@ -57,8 +65,9 @@ answer() { # reads a box, then clicks into it and presses Return
 reels() { read -r x y < <(at Output 0) && crop 700x150+$((x - 75))+$((y - 75)) "$1"; }
 still() { reels a.png && sleep 0.2 && reels b.png && compare -metric AE a.png b.png null: 2>/dev/null; }
 spin() { xdotool mousemove $(at Bet) click --repeat 3 1 key ctrl+a type "$1" && xdotool mousemove $(at Controller) click 1; }
-state() { # what the game could leave: files and folders, registry keys, by hive
-    { find prefix/drive_c -path '*/Temp' -prune -o -print; grep -aH '^\[' prefix/*.reg | sed 's/\] [0-9]*$/]/'; } | sort
+state() { # what the game could leave: files and folders, registry keys, by hive; not Windows' own
+    { find prefix/drive_c -path '*/Temp' -prune -o -print; grep -aH '^\[' prefix/*.reg | sed 's/\] [0-9]*$/]/'; } |
+        grep -vx -e '.*/AppData/Local/Programs' -e '.*user.reg:\[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\]' | sort
 }
 entry='Software\Microsoft\Windows\CurrentVersion\Uninstall\Facereel'
 value() { # TYPE VALUE
@@ -87,7 +96,7 @@ strings -n 6 "$(dirname "$installer")/facereel-$version-windows-x64/facereel.exe
     grep -q 'asInvoker.*8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a.*PerMonitorV2.*Common-Controls" version="6' ||
     fail "no manifest of asInvoker, Windows 10, per-monitor DPI v2 and common controls 6 in the program"
 
-wine winecfg -v win7 && install "$installer" /S 7 "Windows 7" && wine winecfg -v win10
+wine winecfg -v win7 && install "$installer" /S 15 "Windows 7" && wine winecfg -v win10
 
 # For the current user.
 install "$older" /S 0 "the older build, per user"
@@ -120,8 +129,8 @@ box=$(found 'Stop!') || fail "no box for a bet of 2 000.5"
 
 # While it runs: nothing touched, and a status that says so.
 state >playing.txt
-install "$installer" /S 2 "a reinstall while the game runs"
-install "$dir\\Uninstall.exe" /S "_?=$dir" 2 "an uninstall while the game runs"
+install "$installer" /S 10 "a reinstall while the game runs"
+install "$dir\\Uninstall.exe" /S "_?=$dir" 10 "an uninstall while the game runs"
 [[ -z $(new playing.txt) && -z $(comm -23 playing.txt <(state)) ]] || fail "changed while the game ran"
 running || fail "the game died"
 xdotool windowfocus "$game" key alt+F4
@@ -132,10 +141,79 @@ box=$(found Facereel) || fail "no box for --version without a console"
 [[ $(answer "$box") == *"Facereel $version"* ]] || fail "the --version box did not say $version"
 gone || fail "the --version box did not end the game"
 state >installed.txt
-install "$older" /S 3 "the older build over this one"
+install "$older" /S 11 "the older build over this one"
 [[ -z $(new installed.txt) ]] || fail "the refused older build changed something"
-wine "$dir\\Uninstall.exe" /S && wineserver -w # as Windows' Apps does: its copy in Temp runs on
+install "$dir\\Uninstall.exe" /S 0 "the uninstall, as Windows' Apps runs it" && wineserver -w
 [[ -z $(new before.txt) ]] || fail "the uninstaller left: $(new before.txt)"
+
+# When things go wrong: each case from the state before anything was installed.
+clean() { [[ -z $(new before.txt) && -z $(comm -23 before.txt <(state)) ]] || fail "$1 left: $(new before.txt)"; }
+user_dir='C:\users\'$user'\AppData\Local\Programs\Facereel' unix_dir=prefix/drive_c/users/$user/AppData/Local/Programs/Facereel
+#   an uninstaller lost (quarantined, say): the installer repairs the install
+install "$installer" /S 0 "the install before its uninstaller is lost"
+rm "$unix_dir/Uninstall.exe"
+install "$installer" /S 0 "a reinstall over a lost uninstaller"
+[[ -f $unix_dir/Uninstall.exe && $(value HKCU DisplayVersion) == "REG_SZ $version" ]] || fail "not repaired"
+rm -r "$unix_dir" # a roaming profile brings the entry and the shortcut, not the folder
+install "$installer" /S 0 "a reinstall over a lost folder"
+[[ -z $(comm -3 <(grep "$unix_dir/" installed.txt) <(state | grep "$unix_dir/")) ]] || fail "not repaired whole"
+#   the game started while the uninstaller asks, and the entry's own uninstall
+#   strings meanwhile: nothing goes, and the status says so
+state >whole.txt
+wine "$user_dir\\Uninstall.exe" & asking=$!
+box=$(found 'Facereel Uninstall') || fail "the uninstaller did not ask"
+wine start "C:\\users\\$user\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Facereel.lnk"
+found Facereel >/dev/null || fail "the repaired install started no game"
+eval "quiet=($(value HKCU QuietUninstallString | sed 's/^REG_SZ //; s/\\/\\\\/g'))"
+install "${quiet[@]}" 10 "the QuietUninstallString while the game runs"
+answer "$box" >/dev/null # Yes: remove
+poll eval '[[ $(xdotool search --onlyvisible --name "^Facereel Uninstall\$" | wc -l) -ge 2 ]]' || fail "no box for the running game"
+box=$(xdotool search --onlyvisible --name '^Facereel Uninstall$' | sort -n | tail -1) # the box, over its window
+eval "$(xdotool getwindowgeometry --shell "$box")"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 3)) click 1 key Escape # Cancel
+status=0 && wait $asking || status=$?
+[[ $status == 10 ]] || fail "the uninstaller confirmed while the game ran: status $status, not 10"
+[[ -z $(new whole.txt) && -z $(comm -23 whole.txt <(state)) ]] || fail "not whole after a refused uninstall"
+xdotool windowfocus "$(window Facereel)" key alt+F4 && gone || fail "the game did not end"
+#   a file where a folder of the install goes: refused before anything changes
+mv "$unix_dir/platforms" platforms && touch "$unix_dir/platforms" && state >blocked.txt
+install "$installer" /S 18 "an update with a file in the way"
+[[ -z $(new blocked.txt) && -z $(comm -23 blocked.txt <(state)) ]] || fail "a refused update changed something"
+rm "$unix_dir/platforms" && mv platforms "$unix_dir/platforms"
+install "${quiet[@]}" 0 "the QuietUninstallString" && wineserver -w
+clean "the uninstall after the repair"
+#   another program's files: refused in their folder, left alone beside it
+mkdir -p prefix/drive_c/Games prefix/drive_c/blocked && touch prefix/drive_c/blocked/platforms
+printf 'not ours\n' >prefix/drive_c/Games/Qt6Core.dll && printf 'my notes\n' >prefix/drive_c/Games/notes.txt
+theirs=$(sha256sum prefix/drive_c/Games/* prefix/drive_c/blocked/*) && state >others.txt
+install "$installer" /S '/D=C:\Games' 16 "an install into another program's folder"
+install "$installer" /S '/D=C:\blocked' 16 "an install where a file stands in place of a folder"
+[[ -z $(new others.txt) && -z $(comm -23 others.txt <(state)) ]] || fail "a refused install changed something"
+install "$installer" /S '/D=C:\Games\Facereel' 0 "an install beside another program's files"
+install 'C:\Games\Facereel\Uninstall.exe' /S 0 "its uninstall" && wineserver -w
+[[ $(sha256sum prefix/drive_c/Games/* prefix/drive_c/blocked/*) == "$theirs" && -z $(new others.txt) ]] ||
+    fail "another program's files changed"
+rm -r prefix/drive_c/Games prefix/drive_c/blocked
+#   for all users, as a user without rights: it starts itself again elevated
+#   with every switch and returns that copy's status (a test build: Wine's
+#   user is always an administrator); never outside Program Files
+(cd "$top" && cmake -DSTAGE="$(dirname "$installer")/facereel-$version-windows-x64" -DOUT="$work/user" \
+    -DNSIS_DEFINES=-DTEST_NOT_ADMIN -P build/windows/package.cmake) >user.log 2>&1 || fail "the test build"
+as_user=$work/user/facereel-$version-windows-x64.exe
+install "$as_user" /S /AllUsers '/D=C:\Games\Facereel' 17 "all users outside Program Files"
+install "$as_user" /S /AllUsers '/D=C:\Program' 'Files\Elevated' 0 "all users, elevated, with /D="
+[[ $(value HKLM InstallLocation) == 'REG_SZ C:\Program Files\Elevated' ]] || fail "the elevated copy lost /D="
+elevated=prefix/drive_c/Program\ Files/Elevated
+mv "$elevated/platforms" platforms && touch "$elevated/platforms"
+install "$as_user" /S 18 "an elevated update with a file in the way (its copy's status)"
+rm "$elevated/platforms" && mv platforms "$elevated/platforms"
+install 'C:\Program Files\Elevated\Uninstall.exe' /S 0 "its uninstall, elevated" && wineserver -w
+clean "the elevated install"
+#   a damaged installer: NSIS's own refusal, none of ours
+head -c $(($(stat -c %s "$installer") / 2)) "$installer" >damaged.exe
+status=0 && wine damaged.exe /S || status=$?
+((status != 0 && (status < 10 || status > 21))) || fail "the damaged installer gave status $status"
+clean "the damaged installer"
 
 # For all users: the older build, then this one finds it and updates it.
 install "$older" /S /AllUsers 0 "the older build, for all users"
@@ -146,11 +224,14 @@ wine start 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Facereel.lnk'
 game=$(found Facereel) || fail "the all-users shortcut started no game"
 xdotool windowfocus "$game" key alt+F4 && gone || fail "the game did not end"
 dir=$(value HKLM InstallLocation) dir=${dir#REG_SZ }
-wine "$dir\\Uninstall.exe" /S && wineserver -w
+install "$dir\\Uninstall.exe" /S 0 "the uninstall for all users" && wineserver -w
 [[ -z $(new before.txt) ]] || fail "the uninstaller for all users left: $(new before.txt)"
 failed=0
 printf '%s\n' "per user: 0.99 updated to $version, one entry and shortcut, nothing machine-wide; a round at 200 % in" \
     "German with '.' and ' ': money $money, winnings $winnings, not a yen lost; 2 000.5 read as more than the money;" \
     "while it ran a reinstall and an uninstall gave status 2 and changed nothing; --version in a box; 0.99 over" \
     "$version refused with 3; uninstalled, nothing left. For all users: 0.99 updated without a switch, started," \
-    "uninstalled, nothing left. The manifest is in the program."
+    "uninstalled, nothing left. The manifest is in the program. When things go wrong: a lost uninstaller repaired;" \
+    "the game started while the uninstaller asked, the QuietUninstallString and the confirmed uninstall gave 10 and" \
+    "left it whole; a file in the way 18, another program's folder 16, their files untouched beside ours;" \
+    "elevated with /D= and its copy's statuses returned, outside Program Files 17; a damaged installer $status."
