@@ -347,6 +347,7 @@ SectionEnd
 ; A write failed while copying (the old version is gone by then): what was
 ; written goes too, so no half install is left, and no entry or shortcut.
 Function .onInstFailed
+    SetOutPath $TEMP ; no folder goes while it is the working one
     StrCpy $R0 $INSTDIR
     StrCpy $R1 "${FILE_LIST}Uninstall.exe|"
     Call RemoveListed

@@ -67,6 +67,7 @@ Function RemoveStarter
     System::Call 'kernel32::OpenProcess(i 0x100000, i 0, i R1) p.R2'
     System::Call 'kernel32::WaitForSingleObject(p R2, i 30000)'
     System::Call 'kernel32::CloseHandle(p R2)'
+    SetOutPath $TEMP
     Delete "$INSTDIR\Uninstall.exe"
     ClearErrors
     ${GetOptions} $R0 "/KeepFolder" $R1
@@ -137,6 +138,7 @@ FunctionEnd
 Section
     ; Just before anything goes: a game started while the player was asked
     ; keeps everything.
+    SetOutPath $TEMP ; no folder goes while it is the working one
     StrCpy $R0 $INSTDIR
     Call WaitWhileRunning
     StrCpy $R0 $INSTDIR

@@ -13,7 +13,8 @@
 #   and a lost folder repaired by the installer; the game started while the uninstaller asks,
 #   the entry's QuietUninstallString meanwhile, then the uninstall confirmed
 #   (status 10, the install whole); a file where a folder goes (18, nothing
-#   changed); another program's folder refused (16) and its files untouched
+#   changed); a drive that fills up while copying (19, nothing of it left);
+#   another program's folder refused (16) and its files untouched
 #   by an install beside them and its uninstall; for all users as a user
 #   without rights, a test build starting itself elevated with its switches;
 #   a damaged installer, whose status is none of ours;
@@ -31,7 +32,8 @@ installer=$(realpath "${1:-$top/build/windows/package/facereel-$version-windows-
 work=$(mktemp -d) && cd "$work"
 export WINEPREFIX=$work/prefix
 failed=1
-trap 'wineserver -k 2>/dev/null || true; kill $(jobs -p) 2>/dev/null || true; ((failed)) || rm -rf "$work"' EXIT
+trap 'wineserver -k 2>/dev/null || true; kill $(jobs -p) 2>/dev/null || true; umount "$work/small" 2>/dev/null
+    ((failed)) || rm -rf "$work"' EXIT
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>display 2>/dev/null &
 for _ in {1..100}; do [[ -s display ]] && break; sleep 0.1; done
 export DISPLAY=:$(<display)
@@ -55,11 +57,12 @@ shown() { # the text of an amount control, read off the screen
     crop 216x26+$((x - 108))+$((y - 13)) | convert - -negate -resize 400% -threshold 50% "$1.png"
     tesseract "$1.png" - --psm 7 -c tessedit_char_whitelist=0123456789. 2>/dev/null | tr -d ' \n'
 }
-answer() { # reads a box, then clicks into it and presses Return
+answer() { # BOX [KEY]: raises a box and reads it, then clicks into it and presses Return (or KEY)
+    xdotool windowraise "$1" && sleep 0.2 # over the game's window, with no window manager to raise it
     eval "$(xdotool getwindowgeometry --shell "$1")"
     crop "${WIDTH}x${HEIGHT}+$X+$Y" | convert - -resize 200% box.png
     tesseract box.png - --psm 6 2>/dev/null | tr '\n' ' '
-    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 3)) click 1 key Return
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 3)) click 1 key "${2:-Return}"
     poll eval "! xdotool getwindowname $1 &>/dev/null"
 }
 reels() { read -r x y < <(at Output 0) && crop 700x150+$((x - 75))+$((y - 75)) "$1"; }
@@ -147,7 +150,8 @@ install "$dir\\Uninstall.exe" /S 0 "the uninstall, as Windows' Apps runs it" && 
 [[ -z $(new before.txt) ]] || fail "the uninstaller left: $(new before.txt)"
 
 # When things go wrong: each case from the state before anything was installed.
-clean() { [[ -z $(new before.txt) && -z $(comm -23 before.txt <(state)) ]] || fail "$1 left: $(new before.txt)"; }
+clean() { [[ -z $(new before.txt) ]] || fail "$1 left: $(new before.txt)"; }
+lost() { comm -23 "$1" <(state) | grep -iE 'facereel|games|blocked|elevated'; } # not Wine's own comings and goings
 user_dir='C:\users\'$user'\AppData\Local\Programs\Facereel' unix_dir=prefix/drive_c/users/$user/AppData/Local/Programs/Facereel
 #   an uninstaller lost (quarantined, say): the installer repairs the install
 install "$installer" /S 0 "the install before its uninstaller is lost"
@@ -167,28 +171,38 @@ found Facereel >/dev/null || fail "the repaired install started no game"
 eval "quiet=($(value HKCU QuietUninstallString | sed 's/^REG_SZ //; s/\\/\\\\/g'))"
 install "${quiet[@]}" 10 "the QuietUninstallString while the game runs"
 answer "$box" >/dev/null # Yes: remove
-poll eval '[[ $(xdotool search --onlyvisible --name "^Facereel Uninstall\$" | wc -l) -ge 2 ]]' || fail "no box for the running game"
-box=$(xdotool search --onlyvisible --name '^Facereel Uninstall$' | sort -n | tail -1) # the box, over its window
-eval "$(xdotool getwindowgeometry --shell "$box")"
-xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 3)) click 1 key Escape # Cancel
+box=$(found 'Facereel Uninstall') || fail "no box for the running game" # its window's name ends in a space
+[[ $(answer "$box" Escape) == *"Facereel is running"* ]] || fail "the box did not say the game runs" # Cancel
 status=0 && wait $asking || status=$?
 [[ $status == 10 ]] || fail "the uninstaller confirmed while the game ran: status $status, not 10"
-[[ -z $(new whole.txt) && -z $(comm -23 whole.txt <(state)) ]] || fail "not whole after a refused uninstall"
+[[ -z $(new whole.txt) && -z $(lost whole.txt) ]] || fail "not whole after a refused uninstall"
 xdotool windowfocus "$(window Facereel)" key alt+F4 && gone || fail "the game did not end"
 #   a file where a folder of the install goes: refused before anything changes
 mv "$unix_dir/platforms" platforms && touch "$unix_dir/platforms" && state >blocked.txt
 install "$installer" /S 18 "an update with a file in the way"
-[[ -z $(new blocked.txt) && -z $(comm -23 blocked.txt <(state)) ]] || fail "a refused update changed something"
+[[ -z $(new blocked.txt) && -z $(lost blocked.txt) ]] || fail "a refused update changed something"
 rm "$unix_dir/platforms" && mv platforms "$unix_dir/platforms"
 install "${quiet[@]}" 0 "the QuietUninstallString" && wineserver -w
 clean "the uninstall after the repair"
+#   a drive that fills up while copying: what was written goes again, and no
+#   entry or shortcut names a program that is not there
+mkdir small
+if mount -t tmpfs -o size=4m tmpfs small 2>/dev/null; then
+    ln -sfn "$work/small" prefix/dosdevices/s:
+    install "$installer" /S '/D=S:\Facereel' 19 "an install onto a drive that fills up"
+    [[ -z $(ls -A small) ]] || fail "a failed copy left $(ls -A small)"
+    clean "the failed copy"
+    full="a full drive 19 and nothing left"
+else
+    full="a full drive not tried (no tmpfs could be mounted here)"
+fi
 #   another program's files: refused in their folder, left alone beside it
 mkdir -p prefix/drive_c/Games prefix/drive_c/blocked && touch prefix/drive_c/blocked/platforms
 printf 'not ours\n' >prefix/drive_c/Games/Qt6Core.dll && printf 'my notes\n' >prefix/drive_c/Games/notes.txt
 theirs=$(sha256sum prefix/drive_c/Games/* prefix/drive_c/blocked/*) && state >others.txt
 install "$installer" /S '/D=C:\Games' 16 "an install into another program's folder"
 install "$installer" /S '/D=C:\blocked' 16 "an install where a file stands in place of a folder"
-[[ -z $(new others.txt) && -z $(comm -23 others.txt <(state)) ]] || fail "a refused install changed something"
+[[ -z $(new others.txt) && -z $(lost others.txt) ]] || fail "a refused install changed something"
 install "$installer" /S '/D=C:\Games\Facereel' 0 "an install beside another program's files"
 install 'C:\Games\Facereel\Uninstall.exe' /S 0 "its uninstall" && wineserver -w
 [[ $(sha256sum prefix/drive_c/Games/* prefix/drive_c/blocked/*) == "$theirs" && -z $(new others.txt) ]] ||
@@ -197,7 +211,7 @@ rm -r prefix/drive_c/Games prefix/drive_c/blocked
 #   for all users, as a user without rights: it starts itself again elevated
 #   with every switch and returns that copy's status (a test build: Wine's
 #   user is always an administrator); never outside Program Files
-(cd "$top" && cmake -DSTAGE="$(dirname "$installer")/facereel-$version-windows-x64" -DOUT="$work/user" \
+(cd "$top" && SOURCE_DATE_EPOCH=0 cmake -DSTAGE="$(dirname "$installer")/facereel-$version-windows-x64" -DOUT="$work/user" \
     -DNSIS_DEFINES=-DTEST_NOT_ADMIN -P build/windows/package.cmake) >user.log 2>&1 || fail "the test build"
 as_user=$work/user/facereel-$version-windows-x64.exe
 install "$as_user" /S /AllUsers '/D=C:\Games\Facereel' 17 "all users outside Program Files"
@@ -229,9 +243,9 @@ install "$dir\\Uninstall.exe" /S 0 "the uninstall for all users" && wineserver -
 failed=0
 printf '%s\n' "per user: 0.99 updated to $version, one entry and shortcut, nothing machine-wide; a round at 200 % in" \
     "German with '.' and ' ': money $money, winnings $winnings, not a yen lost; 2 000.5 read as more than the money;" \
-    "while it ran a reinstall and an uninstall gave status 2 and changed nothing; --version in a box; 0.99 over" \
-    "$version refused with 3; uninstalled, nothing left. For all users: 0.99 updated without a switch, started," \
+    "while it ran a reinstall and an uninstall gave status 10 and changed nothing; --version in a box; 0.99 over" \
+    "$version refused with 11; uninstalled, nothing left. For all users: 0.99 updated without a switch, started," \
     "uninstalled, nothing left. The manifest is in the program. When things go wrong: a lost uninstaller repaired;" \
     "the game started while the uninstaller asked, the QuietUninstallString and the confirmed uninstall gave 10 and" \
-    "left it whole; a file in the way 18, another program's folder 16, their files untouched beside ours;" \
+    "left it whole; a file in the way 18, $full, another program's folder 16, their files untouched beside ours;" \
     "elevated with /D= and its copy's statuses returned, outside Program Files 17; a damaged installer $status."
