@@ -81,7 +81,7 @@ Function Refusals
         ${If} $R0 = 0
             ${If} $Elevated != 1 ; the elevated copy never starts another
                 ${GetParameters} $R0
-                ${IfThen} $Requested != 1 ${|} StrCpy $R0 "$R0 /AllUsers" ${|}
+                StrCpy $R0 "$R0 /AllUsers" ; the page's choice, or the installed scope's
                 ${IfThen} $ExplicitDir != "" ${|} StrCpy $R0 "$R0 /D=$ExplicitDir" ${|}
                 Call Elevate
                 ${If} $R0 != "declined"

@@ -16,7 +16,8 @@
 #   changed); a drive that fills up while copying (19, nothing of it left);
 #   another program's folder refused (16) and its files untouched
 #   by an install beside them and its uninstall; for all users as a user
-#   without rights, a test build starting itself elevated with its switches;
+#   without rights, a test build starting itself elevated with its switches,
+#   and from its scope page;
 #   a damaged installer, whose status is none of ours;
 # - for all users: installs the older build, updates it without a switch (the
 #   installer finds it), starts it, uninstalls it as Windows' Apps would.
@@ -156,8 +157,11 @@ user_dir='C:\users\'$user'\AppData\Local\Programs\Facereel' unix_dir=prefix/driv
 #   an uninstaller lost (quarantined, say): the installer repairs the install
 install "$installer" /S 0 "the install before its uninstaller is lost"
 rm "$unix_dir/Uninstall.exe"
+touch "$unix_dir/gone.dll" # of an older version, which its entry names
+wine reg add "HKCU\\$entry" /v Files /d "$(value HKCU Files | sed 's/^REG_SZ //')gone.dll|" /f >/dev/null 2>&1
 install "$installer" /S 0 "a reinstall over a lost uninstaller"
-[[ -f $unix_dir/Uninstall.exe && $(value HKCU DisplayVersion) == "REG_SZ $version" ]] || fail "not repaired"
+[[ -f $unix_dir/Uninstall.exe && ! -e $unix_dir/gone.dll && $(value HKCU DisplayVersion) == "REG_SZ $version" ]] ||
+    fail "not repaired by the entry's list"
 rm -r "$unix_dir" # a roaming profile brings the entry and the shortcut, not the folder
 install "$installer" /S 0 "a reinstall over a lost folder"
 [[ -z $(comm -3 <(grep "$unix_dir/" installed.txt) <(state | grep "$unix_dir/")) ]] || fail "not repaired whole"
@@ -223,6 +227,26 @@ install "$as_user" /S 18 "an elevated update with a file in the way (its copy's 
 rm "$elevated/platforms" && mv platforms "$elevated/platforms"
 install 'C:\Program Files\Elevated\Uninstall.exe' /S 0 "its uninstall, elevated" && wineserver -w
 clean "the elevated install"
+#   the same from its pages: "For everyone" starts the elevated copy at the folder page
+visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1; }
+says() { # WINDOW TEXT: the window shows TEXT, read off the screen
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    crop "${WIDTH}x${HEIGHT}+$X+$Y" page.png && tesseract page.png - --psm 6 2>/dev/null | tr '\n' ' ' | grep -q "$2"
+}
+wine "$as_user" & asking=$!
+poll eval '[[ -n $(visible "Facereel Setup ") ]]' && setup=$(visible 'Facereel Setup ') || fail "no installer window"
+poll says "$setup" 'License' && xdotool key Return || fail "no licence page"
+poll says "$setup" 'Install for' && xdotool key alt+e Return || fail "no page to choose the scope"
+poll eval '[[ -n $(visible "Facereel Setup ") && $(visible "Facereel Setup ") != "$setup" ]]' ||
+    fail "no elevated copy for everyone"
+child=$(visible 'Facereel Setup ')
+poll says "$child" 'Install Location' && xdotool key Return || fail "the elevated copy did not start at the folder"
+poll says "$child" 'Completing' && xdotool key Return || fail "the elevated copy did not finish"
+status=0 && wait $asking || status=$?
+[[ $status == 0 && $(value HKLM InstallLocation) == 'REG_SZ C:\Program Files\Facereel' && -z $(value HKCU DisplayName) ]] ||
+    fail "chosen on its page, for everyone: status $status, not installed for all users"
+install 'C:\Program Files\Facereel\Uninstall.exe' /S 0 "its uninstall" && wineserver -w
+clean "the install for everyone chosen on its page"
 #   a damaged installer: NSIS's own refusal, none of ours
 head -c $(($(stat -c %s "$installer") / 2)) "$installer" >damaged.exe
 status=0 && wine damaged.exe /S || status=$?
@@ -248,4 +272,5 @@ printf '%s\n' "per user: 0.99 updated to $version, one entry and shortcut, nothi
     "uninstalled, nothing left. The manifest is in the program. When things go wrong: a lost uninstaller repaired;" \
     "the game started while the uninstaller asked, the QuietUninstallString and the confirmed uninstall gave 10 and" \
     "left it whole; a file in the way 18, $full, another program's folder 16, their files untouched beside ours;" \
-    "elevated with /D= and its copy's statuses returned, outside Program Files 17; a damaged installer $status."
+    "elevated with /D= and its copy's statuses returned, from its page too, outside Program Files 17;" \
+    "a damaged installer $status."
