@@ -15,7 +15,6 @@ ManifestDPIAware true
 !include FileFunc.nsh
 !include WordFunc.nsh
 !include WinVer.nsh
-!include x64.nsh
 !include MUI2.nsh
 !include "${FILES}"
 

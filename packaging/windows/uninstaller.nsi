@@ -22,6 +22,8 @@ InstallDir "$LOCALAPPDATA\Programs\Facereel"
 !include "${__FILEDIR__}/messages.nsh"
 !include "${__FILEDIR__}/installed.nsh"
 
+Var Copy ; 1 when started with _?=: the copy that does the work (or in place)
+
 ; Started without _?=: the copy in a folder of its own in Temp does the work,
 ; since a running program cannot delete itself; its status is ours. Windows
 ; lets this program be moved out of the way first (on the same drive), so the
@@ -81,7 +83,9 @@ Function .onInit
     StrCpy $R1 " _?="
     Call Find
     StrCpy $ExplicitDir $EXEDIR ; started as Settings starts it: its own folder
+    StrCpy $Copy 0
     ${If} $R2 >= 0
+        StrCpy $Copy 1
         IntOp $R3 $R2 + 4
         StrCpy $ExplicitDir $R0 "" $R3 ; the rest of the line, spaces and all
         StrCpy $R0 $R0 $R2 ; the switches before it
@@ -126,7 +130,7 @@ Function .onInit
             Quit
         ${EndIf}
     ${EndIf}
-    ${IfThen} $R2 < 0 ${|} Call RunCopy ${|}
+    ${IfThen} $Copy = 0 ${|} Call RunCopy ${|}
     ${IfNot} ${Silent}
         MessageBox MB_YESNO|MB_ICONQUESTION "$(ConfirmUninstall)" IDYES confirmed
         SetErrorLevel 1 ; cancelled by the player
