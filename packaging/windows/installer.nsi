@@ -277,8 +277,8 @@ Function CheckWritable
 FunctionEnd
 
 ; The installed version goes: by its own uninstaller, run in place, or, where
-; that is missing or does not start (quarantined, a folder lost), by the
-; entry's list of files, then the entry itself, so that the install is
+; that is missing or does not start (quarantined, damaged, a folder lost), by
+; the entry's list of files, then the entry itself, so that the install is
 ; repaired rather than stuck.
 Function RemoveInstalled
     ${IfThen} $InstalledDir == "" ${|} Return ${|}
@@ -287,16 +287,19 @@ Function RemoveInstalled
     ${If} ${FileExists} "$InstalledDir\Uninstall.exe"
         ClearErrors
         ExecWait '"$InstalledDir\Uninstall.exe" /S _?=$InstalledDir' $R1
-        ${IfNot} ${Errors}
-            ${If} $R1 <> 0
-                MessageBox MB_ICONSTOP "$(UninstallFailed)" /SD IDOK
-                SetErrorLevel ${EXIT_UNINSTALL}
-                Quit
-            ${EndIf}
-            Delete "$InstalledDir\Uninstall.exe" ; run in place, it stays
-            Goto removed
+        ${If} ${Errors}
+        ${OrIf} $R1 = 2 ; NSIS's own: damaged, it did not start (ours never give it here)
+            Goto broken
         ${EndIf}
+        ${If} $R1 <> 0
+            MessageBox MB_ICONSTOP "$(UninstallFailed)" /SD IDOK
+            SetErrorLevel ${EXIT_UNINSTALL}
+            Quit
+        ${EndIf}
+        Delete "$InstalledDir\Uninstall.exe" ; run in place, it stays
+        Goto removed
     ${EndIf}
+    broken:
     ${IfThen} $R7 == "" ${|} StrCpy $R7 "${FILE_LIST}" ${|} ; entries older than the list
     StrCpy $R0 $InstalledDir
     StrCpy $R1 "$R7Uninstall.exe|"

@@ -9,8 +9,8 @@
 #   silent reinstall and a silent uninstall, which must fail and leave it all
 #   as it was; closes it, asks for --version as the menu would start it (a
 #   box), refuses the older build over it, and uninstalls;
-# - when things go wrong, each case from the state before: a lost uninstaller
-#   and a lost folder repaired by the installer; the game started while the uninstaller asks,
+# - when things go wrong, each case from the state before: a lost or damaged
+#   uninstaller and a lost folder repaired by the installer; the game started while the uninstaller asks,
 #   the entry's QuietUninstallString meanwhile, then the uninstall confirmed
 #   (status 10, the install whole); a file where a folder goes (18, nothing
 #   changed); a drive that fills up while copying (19, nothing of it left);
@@ -162,6 +162,12 @@ wine reg add "HKCU\\$entry" /v Files /d "$(value HKCU Files | sed 's/^REG_SZ //'
 install "$installer" /S 0 "a reinstall over a lost uninstaller"
 [[ -f $unix_dir/Uninstall.exe && ! -e $unix_dir/gone.dll && $(value HKCU DisplayVersion) == "REG_SZ $version" ]] ||
     fail "not repaired by the entry's list"
+end=$(x86_64-w64-mingw32-objdump -h "$unix_dir/Uninstall.exe" | awk '$1 ~ /^[0-9]+$/ { print $3, $6 }' |
+    while read -r size at; do echo $((16#$size + 16#$at)); done | sort -n | tail -1) # the program; its data after
+head -c $((end + 4096)) "$unix_dir/Uninstall.exe" >damaged.exe && mv damaged.exe "$unix_dir/Uninstall.exe"
+status=0 && wine "$user_dir\\Uninstall.exe" /S "_?=$user_dir" || status=$?
+[[ $status == 2 ]] || fail "the damaged uninstaller gave $status, not NSIS's own 2"
+install "$installer" /S 0 "a reinstall over a damaged uninstaller"
 rm -r "$unix_dir" # a roaming profile brings the entry and the shortcut, not the folder
 install "$installer" /S 0 "a reinstall over a lost folder"
 [[ -z $(comm -3 <(grep "$unix_dir/" installed.txt) <(state | grep "$unix_dir/")) ]] || fail "not repaired whole"
