@@ -21,7 +21,7 @@ for kind in game plain; do
     mkdir "$work/$kind-packed"
     cmake -DSTAGE="$work/$kind" -DOUT="$work/$kind-packed" -P build/windows/package.cmake &>/dev/null
     installed=$(find "$work/$kind" -type f -printf '%s\n' | awk '{ s += $1 } END { print s }')
-    printf '%-8s %12d %12d %12d\n' "$kind" "$installed" $(stat -c %s "$work/$kind-packed"/*.exe "$work/$kind-packed"/*.zip) |
+    printf '%-8s %12d %12d %12d\n' "$kind" "$installed" $(stat -c %s "$work/$kind-packed"/facereel-*.exe "$work/$kind-packed"/*.zip) |
         tee -a "$work/sizes"
 done
 awk 'NR == 1 { for (i = 2; i <= 4; i++) g[i] = $i } NR == 2 {
