@@ -147,23 +147,51 @@ Function Elevate
     System::Call 'kernel32::CloseHandle(p R4)'
 FunctionEnd
 
+; For all users: $R0 1 when this copy has administrator rights. Without them
+; it starts itself again elevated with the switches in $R1 and ends with that
+; copy's status; $R0 is 0 when the player declined, or in the elevated copy,
+; which never starts another.
+Function Rights
+    Call IsAdmin
+    ${If} $R0 = 1
+    ${OrIf} $Elevated = 1
+        Return
+    ${EndIf}
+    StrCpy $R0 $R1
+    Call Elevate
+    ${If} $R0 != "declined"
+        SetErrorLevel $R0
+        Quit
+    ${EndIf}
+    StrCpy $R0 0
+FunctionEnd
+
+; The next item of list $R3 ("a|dir\b|"), taken off it, in $R4.
+!macro NextListed
+    ${WordFind} "$R3" "|" "+1" $R4
+    StrLen $R5 $R4
+    IntOp $R5 $R5 + 1
+    StrCpy $R3 $R3 "" $R5
+!macroend
+
 ; Removes the files of list $R1 ("a|dir\b|", relative) from folder $R0, then
 ; their folders where that leaves them empty. $R2 is "" when all went, else
 ; the first file that stayed (and nothing after it was touched). Names that
-; could leave the folder are passed over.
+; would lead out of the folder are passed over.
 Function RemoveListed
     StrCpy $R2 ""
     StrCpy $R3 $R1
     ${Do}
         ${IfThen} $R3 == "" ${|} ${Break} ${|}
-        ${WordFind} "$R3" "|" "+1" $R4
-        StrLen $R5 $R4
-        IntOp $R5 $R5 + 1
-        StrCpy $R3 $R3 "" $R5
-        Push $R4
-        Call Outside
+        !insertmacro NextListed
+        Push "$R0\$R4"
+        Push $R0
+        Call Inside
         Pop $R5
-        ${IfThen} $R5 = 1 ${|} ${Continue} ${|}
+        ${If} $R4 == ""
+        ${OrIf} $R5 = 0
+            ${Continue}
+        ${EndIf}
         Delete "$R0\$R4"
         ${If} ${FileExists} "$R0\$R4"
             StrCpy $R2 "$R0\$R4"
@@ -176,48 +204,23 @@ Function RemoveListed
     ${Loop}
 FunctionEnd
 
-; Where text $R0 holds $R1 first, in $R2 (counted from 0), or -1.
-Function Find
-    StrLen $R3 $R1
-    StrLen $R4 $R0
-    StrCpy $R2 0
-    ${DoWhile} $R2 < $R4
-        StrCpy $R5 $R0 $R3 $R2
-        ${IfThen} $R5 == $R1 ${|} Return ${|}
-        IntOp $R2 $R2 + 1
-    ${Loop}
-    StrCpy $R2 -1
-FunctionEnd
-
-; Pops a relative name, pushes 1 if it is empty or could lead out of the
-; folder (.., a drive, a leading \), else 0.
-Function Outside
+; Pops a folder, then a path; pushes 1 if the path, made full (.. resolved),
+; lies inside the folder, else 0. No register changes.
+Function Inside
+    Exch $R1
+    Exch
     Exch $R0
-    Push $R1
     Push $R2
-    Push $R3
-    Push $R4
-    Push $R5
-    Push $R6
-    StrCpy $R1 ".."
-    Call Find
-    StrCpy $R6 $R2
-    StrCpy $R1 ":"
-    Call Find
-    StrCpy $R3 $R0 1
-    ${If} $R0 == ""
-    ${OrIf} $R6 <> -1
-    ${OrIf} $R2 <> -1
-    ${OrIf} $R3 == "\"
+    System::Call 'kernel32::GetFullPathNameW(w R0, i ${NSIS_MAX_STRLEN}, w .R0, p 0)'
+    StrLen $R2 "$R1\"
+    StrCpy $R0 $R0 $R2
+    ${If} $R0 == "$R1\" ; compared without case
         StrCpy $R0 1
     ${Else}
         StrCpy $R0 0
     ${EndIf}
-    Pop $R6
-    Pop $R5
-    Pop $R4
-    Pop $R3
     Pop $R2
-    Pop $R1
     Exch $R0
+    Exch
+    Pop $R1
 FunctionEnd

@@ -48,21 +48,11 @@ Function Refusals
         !insertmacro Refuse ${EXIT_SCOPE}
     ${EndIf}
     ${If} $ForAllUsers = 1
-        Call IsAdmin
-        ${If} $R0 = 0
-            ${If} $Elevated != 1 ; the elevated copy never starts another
-                ${GetParameters} $R0
-                StrCpy $R0 "$R0 /AllUsers" ; the page's choice, or the installed scope's
-                ${IfThen} $ExplicitDir != "" ${|} StrCpy $R0 "$R0 /D=$ExplicitDir" ${|}
-                Call Elevate
-                ${If} $R0 != "declined"
-                    SetErrorLevel $R0
-                    Quit
-                ${EndIf}
-                ${IfNot} ${Silent}
-                    Abort ; back to the choice
-                ${EndIf}
-            ${EndIf}
+        ${GetParameters} $R1
+        StrCpy $R1 "$R1 /AllUsers" ; the page's choice, or the installed scope's
+        ${IfThen} $ExplicitDir != "" ${|} StrCpy $R1 "$R1 /D=$ExplicitDir" ${|}
+        Call Rights
+        ${If} $R0 = 0 ; declined: back to the choice on the page
             MessageBox MB_ICONSTOP "$(NeedsAdmin)" /SD IDOK
             !insertmacro Refuse ${EXIT_ADMIN}
         ${EndIf}
@@ -100,10 +90,11 @@ FunctionEnd
 ; and uninstaller are there).
 Function FolderRefusals
     ${If} $ForAllUsers = 1
-        System::Call 'kernel32::GetFullPathNameW(w "$INSTDIR", i ${NSIS_MAX_STRLEN}, w .R0, p 0)'
-        StrLen $R1 "$PROGRAMFILES64\"
-        StrCpy $R0 $R0 $R1
-        ${If} $R0 != "$PROGRAMFILES64\" ; compared without case
+        Push $INSTDIR
+        Push $PROGRAMFILES64
+        Call Inside
+        Pop $R0
+        ${If} $R0 = 0
             MessageBox MB_ICONSTOP "$(Unsafe)" /SD IDOK
             !insertmacro Refuse ${EXIT_UNSAFE}
         ${EndIf}
@@ -153,10 +144,7 @@ Function CheckWritable
     StrCpy $R3 "${FILE_LIST}Uninstall.exe|"
     ${Do}
         ${IfThen} $R3 == "" ${|} ${Break} ${|}
-        ${WordFind} "$R3" "|" "+1" $R4
-        StrLen $R5 $R4
-        IntOp $R5 $R5 + 1
-        StrCpy $R3 $R3 "" $R5
+        !insertmacro NextListed
         StrCpy $R2 "$INSTDIR\$R4"
         ${GetParent} $R2 $R5
         ${If} ${FileExists} $R5

@@ -24,6 +24,19 @@ InstallDir "$LOCALAPPDATA\Programs\Facereel"
 
 Var Copy ; 1 when started with _?=: the copy that does the work (or in place)
 
+; Where text $R0 holds $R1 first, in $R2 (counted from 0), or -1.
+Function Find
+    StrLen $R3 $R1
+    StrLen $R4 $R0
+    StrCpy $R2 0
+    ${DoWhile} $R2 < $R4
+        StrCpy $R5 $R0 $R3 $R2
+        ${IfThen} $R5 == $R1 ${|} Return ${|}
+        IntOp $R2 $R2 + 1
+    ${Loop}
+    StrCpy $R2 -1
+FunctionEnd
+
 ; Started without _?=: the copy in a folder of its own in Temp does the work,
 ; since a running program cannot delete itself; its status is ours. Windows
 ; lets this program be moved out of the way first (on the same drive), so the
@@ -115,16 +128,9 @@ Function .onInit
     ; Elevated before the copy is made, so that the copy, and the one that
     ; removes this program after it, have the rights too.
     ${If} $ForAllUsers = 1
-        Call IsAdmin
+        ${GetParameters} $R1
+        Call Rights
         ${If} $R0 = 0
-            ${If} $Elevated != 1 ; the elevated copy never starts another
-                ${GetParameters} $R0
-                Call Elevate
-                ${If} $R0 != "declined"
-                    SetErrorLevel $R0
-                    Quit
-                ${EndIf}
-            ${EndIf}
             MessageBox MB_ICONSTOP "$(NeedsAdmin)" /SD IDOK
             SetErrorLevel ${EXIT_ADMIN}
             Quit

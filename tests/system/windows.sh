@@ -10,15 +10,15 @@
 #   as it was; closes it, asks for --version as the menu would start it (a
 #   box), refuses the older build over it, and uninstalls;
 # - when things go wrong, each case from the state before: a lost or damaged
-#   uninstaller and a lost folder repaired by the installer; the game started while the uninstaller asks,
-#   the entry's QuietUninstallString meanwhile, then the uninstall confirmed
-#   (status 10, the install whole); a file where a folder goes (18, nothing
-#   changed); a drive that fills up while copying (19, nothing of it left);
-#   another program's folder refused (16) and its files untouched
-#   by an install beside them and its uninstall; for all users as a user
-#   without rights, a test build starting itself elevated with its switches,
-#   and from its scope page;
-#   a damaged installer, whose status is none of ours;
+#   uninstaller and a lost folder repaired by the installer; the game started
+#   while the uninstaller asks, the entry's QuietUninstallString meanwhile,
+#   then the uninstall confirmed (status 10, the install whole); a file where
+#   a folder goes (18, nothing changed); a drive that fills up while copying
+#   (19, nothing of it left); another program's folder refused (16) and its
+#   files untouched by an install beside them and its uninstall; for all users
+#   as a user without rights, a test build starting itself elevated with its
+#   switches, and from its scope page; a damaged installer, whose status is
+#   none of ours;
 # - for all users: installs the older build, updates it without a switch (the
 #   installer finds it), starts it, uninstalls it as Windows' Apps would.
 # Fails if anything of the game lands outside its scope or is left behind (a
@@ -58,11 +58,14 @@ shown() { # the text of an amount control, read off the screen
     crop 216x26+$((x - 108))+$((y - 13)) | convert - -negate -resize 400% -threshold 50% "$1.png"
     tesseract "$1.png" - --psm 7 -c tessedit_char_whitelist=0123456789. 2>/dev/null | tr -d ' \n'
 }
+reads() { # the text of a window, read off the screen
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    crop "${WIDTH}x${HEIGHT}+$X+$Y" | convert - -resize 200% window.png
+    tesseract window.png - --psm 6 2>/dev/null | tr '\n' ' '
+}
 answer() { # BOX [KEY]: raises a box and reads it, then clicks into it and presses Return (or KEY)
     xdotool windowraise "$1" && sleep 0.2 # over the game's window, with no window manager to raise it
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    crop "${WIDTH}x${HEIGHT}+$X+$Y" | convert - -resize 200% box.png
-    tesseract box.png - --psm 6 2>/dev/null | tr '\n' ' '
+    reads "$1"
     xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 3)) click 1 key "${2:-Return}"
     poll eval "! xdotool getwindowname $1 &>/dev/null"
 }
@@ -83,6 +86,8 @@ install() { # INSTALLER ARGUMENTS... EXPECTED-STATUS WHAT
     [[ $status == "${*: -2:1}" ]] || fail "${*: -1}: status $status, not ${*: -2:1}"
 }
 new() { comm -13 "$1" <(state); }
+lost() { comm -23 "$1" <(state) | grep -iE 'facereel|games|blocked|elevated'; } # not Wine's own comings and goings
+same() { [[ -z $(new "$1") && -z $(lost "$1") ]]; }
 
 source "$top/packaging/windows/prefix.sh"
 set_value 'HKCU\Control Panel\International' sDecimal .
@@ -135,7 +140,7 @@ box=$(found 'Stop!') || fail "no box for a bet of 2 000.5"
 state >playing.txt
 install "$installer" /S 10 "a reinstall while the game runs"
 install "$dir\\Uninstall.exe" /S "_?=$dir" 10 "an uninstall while the game runs"
-[[ -z $(new playing.txt) && -z $(comm -23 playing.txt <(state)) ]] || fail "changed while the game ran"
+same playing.txt || fail "changed while the game ran"
 running || fail "the game died"
 xdotool windowfocus "$game" key alt+F4
 gone || fail "the game did not end with its window"
@@ -152,7 +157,6 @@ install "$dir\\Uninstall.exe" /S 0 "the uninstall, as Windows' Apps runs it" && 
 
 # When things go wrong: each case from the state before anything was installed.
 clean() { [[ -z $(new before.txt) ]] || fail "$1 left: $(new before.txt)"; }
-lost() { comm -23 "$1" <(state) | grep -iE 'facereel|games|blocked|elevated'; } # not Wine's own comings and goings
 user_dir='C:\users\'$user'\AppData\Local\Programs\Facereel' unix_dir=prefix/drive_c/users/$user/AppData/Local/Programs/Facereel
 #   an uninstaller lost (quarantined, say): the installer repairs the install
 install "$installer" /S 0 "the install before its uninstaller is lost"
@@ -185,12 +189,12 @@ box=$(found 'Facereel Uninstall') || fail "no box for the running game" # its wi
 [[ $(answer "$box" Escape) == *"Facereel is running"* ]] || fail "the box did not say the game runs" # Cancel
 status=0 && wait $asking || status=$?
 [[ $status == 10 ]] || fail "the uninstaller confirmed while the game ran: status $status, not 10"
-[[ -z $(new whole.txt) && -z $(lost whole.txt) ]] || fail "not whole after a refused uninstall"
+same whole.txt || fail "not whole after a refused uninstall"
 xdotool windowfocus "$(window Facereel)" key alt+F4 && gone || fail "the game did not end"
 #   a file where a folder of the install goes: refused before anything changes
 mv "$unix_dir/platforms" platforms && touch "$unix_dir/platforms" && state >blocked.txt
 install "$installer" /S 18 "an update with a file in the way"
-[[ -z $(new blocked.txt) && -z $(lost blocked.txt) ]] || fail "a refused update changed something"
+same blocked.txt || fail "a refused update changed something"
 rm "$unix_dir/platforms" && mv platforms "$unix_dir/platforms"
 install "${quiet[@]}" 0 "the QuietUninstallString" && wineserver -w
 clean "the uninstall after the repair"
@@ -212,7 +216,7 @@ printf 'not ours\n' >prefix/drive_c/Games/Qt6Core.dll && printf 'my notes\n' >pr
 theirs=$(sha256sum prefix/drive_c/Games/* prefix/drive_c/blocked/*) && state >others.txt
 install "$installer" /S '/D=C:\Games' 16 "an install into another program's folder"
 install "$installer" /S '/D=C:\blocked' 16 "an install where a file stands in place of a folder"
-[[ -z $(new others.txt) && -z $(lost others.txt) ]] || fail "a refused install changed something"
+same others.txt || fail "a refused install changed something"
 install "$installer" /S '/D=C:\Games\Facereel' 0 "an install beside another program's files"
 install 'C:\Games\Facereel\Uninstall.exe' /S 0 "its uninstall" && wineserver -w
 [[ $(sha256sum prefix/drive_c/Games/* prefix/drive_c/blocked/*) == "$theirs" && -z $(new others.txt) ]] ||
@@ -235,10 +239,7 @@ install 'C:\Program Files\Elevated\Uninstall.exe' /S 0 "its uninstall, elevated"
 clean "the elevated install"
 #   the same from its pages: "For everyone" starts the elevated copy at the folder page
 visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1; }
-says() { # WINDOW TEXT: the window shows TEXT, read off the screen
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    crop "${WIDTH}x${HEIGHT}+$X+$Y" page.png && tesseract page.png - --psm 6 2>/dev/null | tr '\n' ' ' | grep -q "$2"
-}
+says() { reads "$1" | grep -q "$2"; }
 wine "$as_user" & asking=$!
 poll eval '[[ -n $(visible "Facereel Setup ") ]]' && setup=$(visible 'Facereel Setup ') || fail "no installer window"
 poll says "$setup" 'License' && xdotool key Return || fail "no licence page"
