@@ -1,26 +1,28 @@
 ; What the installer and the uninstaller (two programs) share: the entry,
-; the exit statuses, which scope holds Facereel and where, whether the game
-; runs, elevation, and removing a list of installed files.
+; the exit statuses, which scope holds Facereel and where, whether a file is
+; held, one of them at a time, elevation, and how they stop.
 
 !define ENTRY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Facereel"
 
 ; Exit statuses. 0, 1 (the player cancelled) and 2 (aborted, or a damaged
 ; file) are NSIS's own; ours start at 10. docs/windows.md says what a caller
-; should do with each.
+; should do with each. 12 is no longer given.
 !define EXIT_RUNNING 10   ; the game runs from the folder: nothing changed
 !define EXIT_NEWER 11     ; a newer version is installed: nothing changed
-!define EXIT_UNINSTALL 12 ; the installed version's uninstaller failed: not installed
 !define EXIT_ADMIN 13     ; for all users without administrator rights: nothing changed
 !define EXIT_SCOPE 14     ; installed for the other scope: nothing changed
 !define EXIT_WINDOWS 15   ; older than Windows 10
 !define EXIT_FOREIGN 16   ; the folder holds files that are not Facereel's: nothing changed
 !define EXIT_UNSAFE 17    ; for all users outside Program Files: nothing changed
-!define EXIT_UNWRITABLE 18 ; the folder or a file in it cannot be written: nothing changed
-!define EXIT_COPY 19      ; a write failed while copying: nothing is installed
-!define EXIT_REMOVE 20    ; a file could not be removed: the entry and shortcut stay
+!define EXIT_UNWRITABLE 18 ; the folder cannot be written: nothing changed
+!define EXIT_COPY 19      ; a write failed while installing: Facereel is as it was
+!define EXIT_HELD 20      ; another program holds a file of Facereel: nothing changed
 !define EXIT_TEMP 21      ; the uninstaller could not start its copy in Temp: nothing changed
+!define EXIT_BUSY 22      ; another installer or uninstaller of Facereel is at work: nothing changed
+!define EXIT_ROOM 23      ; too little free space for the new version: nothing changed
 
 !define ELEVATED_MARKER "/Elevated" ; the copy started elevated, which never starts another
+!define CHILD_MARKER "/Child"       ; a copy whose starter holds the one-at-a-time lock
 
 Var Requested    ; the scope asked for: 1 all users, 0 the current user, "" none
 Var ForAllUsers  ; the scope in use: 1 all users, 0 the current user
@@ -28,6 +30,7 @@ Var ExplicitDir  ; the folder named by /D= (installer) or _?= (uninstaller)
 Var InstalledDir ; the folder this scope's entry names, or ""
 Var OtherDir     ; the folder the other scope's entry names, or ""
 Var Elevated     ; 1 in the copy started elevated
+Var Lock         ; the one-at-a-time lock this program holds, if any
 
 ; The folder that the entry of the current shell context names, in $R9.
 Function InstalledFolder
@@ -42,7 +45,8 @@ Function InstalledFolder
 FunctionEnd
 
 ; The one rule for which scope holds Facereel, and where: the scope asked for
-; ($Requested), else the one whose entry exists (all users first, as 1.00
+; ($Requested), else the one whose entry names the folder asked for
+; ($ExplicitDir), else the one whose entry exists (all users first, as 1.00
 ; installed), else the current user. Sets the shell context, $ForAllUsers,
 ; $InstalledDir, $OtherDir and $INSTDIR (the named folder, else the
 ; installed one, else the scope's default).
@@ -55,6 +59,12 @@ Function Scope
     Call InstalledFolder
     ${If} $Requested != ""
         StrCpy $ForAllUsers $Requested
+    ${ElseIf} $ExplicitDir != ""
+    ${AndIf} $ExplicitDir == $R8
+        StrCpy $ForAllUsers 1
+    ${ElseIf} $ExplicitDir != ""
+    ${AndIf} $ExplicitDir == $R9
+        StrCpy $ForAllUsers 0
     ${ElseIf} $R8 != ""
         StrCpy $ForAllUsers 1
     ${Else}
@@ -77,35 +87,78 @@ Function Scope
     ${EndIf}
 FunctionEnd
 
-; Whether facereel.exe in folder $R0 runs, in $R1 (1 or 0): Windows lets
-; nobody open a running program for writing.
-Function InUse
-    System::Call 'kernel32::CreateFileW(w "$R0\facereel.exe", i 0x40000000, i 7, p 0, i 3, i 0x80, p 0) p.R1 ?e'
-    Pop $R2 ; the last error
-    ${If} $R1 P<> -1
-        System::Call 'kernel32::CloseHandle(p R1)'
-        StrCpy $R1 0
-    ${ElseIf} $R2 = 32 ; ERROR_SHARING_VIOLATION
-        StrCpy $R1 1
-    ${Else}
-        StrCpy $R1 0 ; not there
+; Only one installer or uninstaller of Facereel works at a time, for any
+; user: a second is refused. The lock is Windows' and goes with the program
+; that holds it; the copies a program starts itself (elevated, or in Temp)
+; work under their starter's.
+Function OneAtATime
+    ${GetParameters} $R0
+    ClearErrors
+    ${GetOptions} $R0 "${CHILD_MARKER}" $R1
+    ${IfNot} ${Errors}
+    ${OrIf} $Elevated = 1
+        Return
+    ${EndIf}
+    System::Call 'kernel32::CreateMutexW(p 0, i 1, w "Global\Facereel.Setup") p.s ?e'
+    Pop $R2 ; the last error: it exists already, or an elevated one holds it
+    Pop $Lock
+    ${If} $R2 = 183 ; ERROR_ALREADY_EXISTS
+    ${OrIf} $R2 = 5 ; ERROR_ACCESS_DENIED
+        MessageBox MB_ICONEXCLAMATION "$(Busy)" /SD IDOK
+        SetErrorLevel ${EXIT_BUSY}
+        Quit
     ${EndIf}
 FunctionEnd
 
+; The work is done: a finish page left open keeps no one waiting.
+!macro Unlock
+    System::Call 'kernel32::CloseHandle(p $Lock)'
+!macroend
+
+; Pops a path; pushes 1 when another program holds that file so that it
+; cannot be written: a running program (Windows lets nobody write it) or a
+; file opened without write sharing; else 0, also when it is not there.
+Function Held
+    Exch $R0
+    Push $R1
+    Push $R2
+    System::Call 'kernel32::CreateFileW(w R0, i 0x40000000, i 7, p 0, i 3, i 0x80, p 0) p.R1 ?e'
+    Pop $R2 ; the last error
+    StrCpy $R0 0
+    ${If} $R1 P<> -1
+        System::Call 'kernel32::CloseHandle(p R1)'
+    ${ElseIf} $R2 = 32 ; ERROR_SHARING_VIOLATION
+        StrCpy $R0 1
+    ${EndIf}
+    Pop $R2
+    Pop $R1
+    Exch $R0
+FunctionEnd
+
 ; Waits, with Retry or Cancel, until the game in folder $R0 is closed; never
-; ends it. Cancel, or /S, quits with EXIT_RUNNING.
+; ends it. Cancel, or /S, stops with EXIT_RUNNING, nothing touched.
 Function WaitWhileRunning
     ${Do}
-        Call InUse
-        ${If} $R1 = 0
-            Return
-        ${EndIf}
+        Push "$R0\facereel.exe"
+        Call Held
+        Pop $R1
+        ${IfThen} $R1 = 0 ${|} Return ${|}
         MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(Running)" /SD IDCANCEL IDRETRY retry
+        DetailPrint "$(Running)"
         SetErrorLevel ${EXIT_RUNNING}
-        Quit
+        Abort
         retry:
     ${Loop}
 FunctionEnd
+
+; Stops the work in a section with STATUS, saying why in a box (unless
+; silent) and in the details, whose page then stays, with nothing changed.
+!macro Stop STATUS TEXT
+    MessageBox MB_ICONSTOP "${TEXT}" /SD IDOK
+    DetailPrint "${TEXT}"
+    SetErrorLevel ${STATUS}
+    Abort
+!macroend
 
 ; $R0 "1" with administrator rights, else "0". A test build pretends that
 ; only the elevated copy has them, so the relaunch can be seen under Wine,
@@ -164,63 +217,4 @@ Function Rights
         Quit
     ${EndIf}
     StrCpy $R0 0
-FunctionEnd
-
-; The next item of list $R3 ("a|dir\b|"), taken off it, in $R4.
-!macro NextListed
-    ${WordFind} "$R3" "|" "+1" $R4
-    StrLen $R5 $R4
-    IntOp $R5 $R5 + 1
-    StrCpy $R3 $R3 "" $R5
-!macroend
-
-; Removes the files of list $R1 ("a|dir\b|", relative) from folder $R0, then
-; their folders where that leaves them empty. $R2 is "" when all went, else
-; the first file that stayed (and nothing after it was touched). Names that
-; would lead out of the folder are passed over.
-Function RemoveListed
-    StrCpy $R2 ""
-    StrCpy $R3 $R1
-    ${Do}
-        ${IfThen} $R3 == "" ${|} ${Break} ${|}
-        !insertmacro NextListed
-        Push "$R0\$R4"
-        Push $R0
-        Call Inside
-        Pop $R5
-        ${If} $R4 == ""
-        ${OrIf} $R5 = 0
-            ${Continue}
-        ${EndIf}
-        Delete "$R0\$R4"
-        ${If} ${FileExists} "$R0\$R4"
-            StrCpy $R2 "$R0\$R4"
-            Return
-        ${EndIf}
-        ${GetParent} "$R0\$R4" $R5
-        ${If} $R5 != $R0
-            RMDir $R5
-        ${EndIf}
-    ${Loop}
-FunctionEnd
-
-; Pops a folder, then a path; pushes 1 if the path, made full (.. resolved),
-; lies inside the folder, else 0. No register changes.
-Function Inside
-    Exch $R1
-    Exch
-    Exch $R0
-    Push $R2
-    System::Call 'kernel32::GetFullPathNameW(w R0, i ${NSIS_MAX_STRLEN}, w .R0, p 0)'
-    StrLen $R2 "$R1\"
-    StrCpy $R0 $R0 $R2
-    ${If} $R0 == "$R1\" ; compared without case
-        StrCpy $R0 1
-    ${Else}
-        StrCpy $R0 0
-    ${EndIf}
-    Pop $R2
-    Exch $R0
-    Exch
-    Pop $R1
 FunctionEnd

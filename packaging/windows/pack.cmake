@@ -50,13 +50,21 @@ endforeach()
 file(WRITE ${OUT}/files.nsh "${install}!macroend\n!define FILE_LIST \"${listed}\"\n")
 math(EXPR kilobytes "(${bytes} + 1023) / 1024")
 
-# The uninstaller first: the installer carries it.
+# The licences the installer shows, for information: Facereel's, then what
+# it carries from others; UTF-8, marked so, for their names' letters.
+file(READ ${LICENSE} ours)
+file(READ ${CMAKE_CURRENT_LIST_DIR}/third-party.txt theirs)
+string(ASCII 239 187 191 bom)
+file(WRITE ${OUT}/licences.txt "${bom}${ours}\n${theirs}")
+
+# The uninstaller first: the installer carries it. The scripts' texts are UTF-8.
 set(defines -DVERSION=${VERSION} -DVERSION_MAJOR=${VERSION_MAJOR} -DVERSION_MINOR=${VERSION_MINOR}
     "-DPUBLISHER=${PUBLISHER}" -DFILES=${OUT}/files.nsh -DICON=${ICON} ${NSIS_DEFINES})
-execute_process(COMMAND makensis -V2 -NOCD ${defines} -DOUTFILE=${OUT}/Uninstall.exe
+execute_process(COMMAND makensis -V2 -NOCD -INPUTCHARSET UTF8 ${defines} -DOUTFILE=${OUT}/Uninstall.exe
     ${CMAKE_CURRENT_LIST_DIR}/uninstaller.nsi COMMAND_ERROR_IS_FATAL ANY)
 set(installer ${OUT}/${NAME}.exe)
-execute_process(COMMAND makensis -V2 -NOCD ${defines} -DSIZE_KB=${kilobytes} -DLICENSE=${LICENSE}
+execute_process(COMMAND makensis -V2 -NOCD -INPUTCHARSET UTF8 ${defines} -DSIZE_KB=${kilobytes}
+    -DLICENSE=${OUT}/licences.txt
     -DUNINSTALLER=${OUT}/Uninstall.exe -DOUTFILE=${installer} ${CMAKE_CURRENT_LIST_DIR}/installer.nsi
     COMMAND_ERROR_IS_FATAL ANY)
 

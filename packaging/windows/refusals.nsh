@@ -1,8 +1,8 @@
 ; What stops the installer before it touches anything: the other scope, no
 ; administrator rights (it starts itself again elevated), a newer version, a
 ; folder outside Program Files for all users or holding another program's
-; files, and a folder or file it could not write. Each refusal has a status
-; of its own (installed.nsh).
+; files, a folder it could not write, too little room. Each refusal has a
+; status of its own (installed.nsh).
 
 ; Refuses with STATUS: back to the page whose choice it was, else quits.
 !macro Refuse STATUS
@@ -60,28 +60,13 @@ Function Refusals
     ${If} $InstalledDir != ""
         Call InstalledVersion
         ${If} $R1 > ${VERSION_NUMBER}
-            ReadRegStr $R0 SHCTX "${ENTRY}" DisplayVersion
+            ReadRegStr $InstalledVersion SHCTX "${ENTRY}" DisplayVersion
             MessageBox MB_YESNO|MB_ICONQUESTION "$(Newer)" /SD IDNO IDYES replace
             SetErrorLevel ${EXIT_NEWER}
             Quit
             replace:
         ${EndIf}
     ${EndIf}
-FunctionEnd
-
-; $R1 1 if folder $R0 holds anything, else 0.
-Function HoldsFiles
-    StrCpy $R1 0
-    FindFirst $R2 $R3 "$R0\*.*"
-    ${DoWhile} $R3 != ""
-        ${If} $R3 != "."
-        ${AndIf} $R3 != ".."
-            StrCpy $R1 1
-            ${Break}
-        ${EndIf}
-        FindNext $R2 $R3
-    ${Loop}
-    FindClose $R2
 FunctionEnd
 
 ; The folder: for all users inside Program Files (whose rights keep users
@@ -106,64 +91,66 @@ Function FolderRefusals
     ${AndIf} ${FileExists} "$INSTDIR\Uninstall.exe"
         Return
     ${EndIf}
-    StrCpy $R0 $INSTDIR
-    Call HoldsFiles
-    ${If} $R1 = 1
+    ${DirState} $INSTDIR $R0
+    ${If} $R0 = 1
         MessageBox MB_ICONSTOP "$(Foreign)" /SD IDOK
         !insertmacro Refuse ${EXIT_FOREIGN}
     ${EndIf}
 FunctionEnd
 
-; Every file the installer will write can be written, before anything is
-; removed: the folder takes a new file, no file stands where a folder of ours
-; goes, and each file there already opens for writing. A folder made for the
-; check goes again if it fails.
+; The folder takes files, before anything is changed: it can be made (or
+; is there) and takes a new file, no file stands where a folder of ours goes
+; and no folder where a file does. Files there already are set aside later,
+; whole or not at all.
 Function CheckWritable
-    StrCpy $R6 0
-    StrCpy $R2 $INSTDIR
+    StrCpy $MadeFolder 0
+    StrCpy $FolderExisted 0
     ${If} $INSTDIR == $InstalledDir
         ReadRegDWORD $FolderExisted SHCTX "${ENTRY}" FolderExisted
-    ${ElseIf} ${FileExists} "$INSTDIR\*.*"
-        StrCpy $R0 $INSTDIR
-        Call HoldsFiles
-        IntOp $FolderExisted $R1 !
     ${Else}
-        StrCpy $FolderExisted 0
+        ${DirState} $INSTDIR $R0
+        ${IfThen} $R0 = 0 ${|} StrCpy $FolderExisted 1 ${|}
     ${EndIf}
+    StrCpy $Stuck $INSTDIR
     ${IfNot} ${FileExists} "$INSTDIR\*.*" ; new, or an install whose folder was lost
         ClearErrors
         CreateDirectory $INSTDIR
         ${IfThen} ${Errors} ${|} Goto unwritable ${|}
-        StrCpy $R6 1
+        StrCpy $MadeFolder 1
     ${EndIf}
     ClearErrors
     FileOpen $R0 "$INSTDIR\facereel-write-check.tmp" w
     ${IfThen} ${Errors} ${|} Goto unwritable ${|}
     FileClose $R0
     Delete "$INSTDIR\facereel-write-check.tmp"
+    StrCpy $R0 $INSTDIR
     StrCpy $R3 "${FILE_LIST}Uninstall.exe|"
     ${Do}
-        ${IfThen} $R3 == "" ${|} ${Break} ${|}
-        !insertmacro NextListed
-        StrCpy $R2 "$INSTDIR\$R4"
-        ${GetParent} $R2 $R5
-        ${If} ${FileExists} $R5
-        ${AndIfNot} ${FileExists} "$R5\*.*"
-            StrCpy $R2 $R5 ; a file where the folder goes
-            Goto unwritable
+        Call NextInside
+        ${IfThen} $R4 == "" ${|} ${Break} ${|}
+        ${GetParent} "$INSTDIR\$R4" $Stuck
+        ${If} ${FileExists} $Stuck
+        ${AndIfNot} ${FileExists} "$Stuck\*.*"
+            Goto unwritable ; a file where the folder goes
         ${EndIf}
-        ${IfThen} ${FileExists} "$R2\*.*" ${|} Goto unwritable ${|}
-        ${If} ${FileExists} $R2
-            ClearErrors
-            FileOpen $R0 $R2 a
-            ${IfThen} ${Errors} ${|} Goto unwritable ${|}
-            FileClose $R0
-        ${EndIf}
+        StrCpy $Stuck "$INSTDIR\$R4"
+        ${IfThen} ${FileExists} "$Stuck\*.*" ${|} Goto unwritable ${|} ; a folder where the file goes
     ${Loop}
     Return
     unwritable:
-    ${IfThen} $R6 = 1 ${|} RMDir $INSTDIR ${|}
-    MessageBox MB_ICONSTOP "$(Unwritable)" /SD IDOK
-    SetErrorLevel ${EXIT_UNWRITABLE}
-    Quit
+    !insertmacro Stop ${EXIT_UNWRITABLE} "$(Unwritable)"
+FunctionEnd
+
+; Room for the new version beside the old one, which stays (aside) until the
+; new one is whole, under /S too. A drive whose room cannot be read is tried.
+Function CheckSpace
+    ${GetRoot} $INSTDIR $R0
+    ClearErrors
+    ${DriveSpace} "$R0\" "/D=F /S=M" $FreeMB
+    ${IfThen} ${Errors} ${|} Return ${|}
+    IntOp $NeededMB ${SIZE_KB} / 1024
+    IntOp $NeededMB $NeededMB + 2 ; rounded up, and the folders' own
+    ${If} $FreeMB < $NeededMB
+        !insertmacro Stop ${EXIT_ROOM} "$(NoRoom)"
+    ${EndIf}
 FunctionEnd

@@ -2,11 +2,15 @@
 ; its own, so that whoever starts it learns what happened. Started as Settings
 ; and scripts start it (UninstallString, QuietUninstallString), it copies
 ; itself to Temp, starts the copy with _?=FOLDER, waits for it and returns its
-; status; the copy (or an installer running it in place, with _?=) removes the
-; files of its own list, only the folders it made, then the shortcut and the
-; entry. A running game or a file that will not go stops it with the entry
-; and shortcut kept: the install is whole or gone.
+; status; it never moves or changes itself, so whatever the copy answers, it
+; is there to be started again. The copy (or a script running it in place,
+; with _?=) removes the files of its own list, whole or not at all, only the
+; folders it made, then the shortcut and the entry. A running game, a file
+; another program holds, or No in its box leaves everything as it was.
 !include "${__FILEDIR__}/program.nsh"
+!include StrFunc.nsh
+${StrStr} ; declared once, before use
+!pragma warning disable 6001 ; the installer's values, which its texts name, are none of this program's
 
 Caption "$(UninstallCaption)"
 InstallDir "$LOCALAPPDATA\Programs\Facereel"
@@ -15,33 +19,19 @@ InstallDir "$LOCALAPPDATA\Programs\Facereel"
 !define MUI_INSTFILESPAGE_FINISHHEADER_TEXT "$(Uninstalled)"
 !define MUI_INSTFILESPAGE_FINISHHEADER_SUBTEXT " "
 !define MUI_INSTFILESPAGE_ABORTHEADER_TEXT "$(UninstallStopped)"
-!define MUI_INSTFILESPAGE_ABORTHEADER_SUBTEXT " "
+!define MUI_INSTFILESPAGE_ABORTHEADER_SUBTEXT "$(UninstallStoppedText)"
 !insertmacro MUI_PAGE_INSTFILES
-!insertmacro MUI_LANGUAGE "English"
-!insertmacro ProgramVersion "Facereel ${VERSION} uninstaller"
-!include "${__FILEDIR__}/messages.nsh"
+!insertmacro Languages "Facereel ${VERSION} uninstaller"
 !include "${__FILEDIR__}/installed.nsh"
+!include "${__FILEDIR__}/removal.nsh"
 
 Var Copy ; 1 when started with _?=: the copy that does the work (or in place)
 
-; Where text $R0 holds $R1 first, in $R2 (counted from 0), or -1.
-Function Find
-    StrLen $R3 $R1
-    StrLen $R4 $R0
-    StrCpy $R2 0
-    ${DoWhile} $R2 < $R4
-        StrCpy $R5 $R0 $R3 $R2
-        ${IfThen} $R5 == $R1 ${|} Return ${|}
-        IntOp $R2 $R2 + 1
-    ${Loop}
-    StrCpy $R2 -1
-FunctionEnd
-
 ; Started without _?=: the copy in a folder of its own in Temp does the work,
-; since a running program cannot delete itself; its status is ours. Windows
-; lets this program be moved out of the way first (on the same drive), so the
-; folder is gone when it returns; where it cannot be moved (another drive,
-; Wine), a second copy removes it and the folder the moment this one ends.
+; since a running program cannot delete itself; its status is ours. When
+; the copy has removed Facereel, a second copy removes this program and the
+; folder the moment it ends; on any other status this program stays as it
+; is, and its copy goes.
 Function RunCopy
     ${GetParameters} $R0
     ReadRegDWORD $R4 SHCTX "${ENTRY}" FolderExisted ; read while the entry is there
@@ -57,15 +47,13 @@ Function RunCopy
     CreateDirectory $R1
     CopyFiles /SILENT /FILESONLY "$EXEPATH" "$R1\Uninstall.exe"
     ${IfNot} ${Errors}
-        Rename "$EXEPATH" "$R1\Started.exe"
-        ClearErrors
-        ExecWait '"$R1\Uninstall.exe" $R0 _?=$EXEDIR' $R2
+        ExecWait '"$R1\Uninstall.exe" $R0 ${CHILD_MARKER} _?=$EXEDIR' $R2
     ${EndIf}
     ${If} ${Errors}
         MessageBox MB_ICONSTOP "$(TempFailed)" /SD IDOK
         StrCpy $R2 ${EXIT_TEMP}
-    ${ElseIf} $R2 = 0
-    ${AndIf} ${FileExists} "$EXEPATH"
+    ${EndIf}
+    ${If} $R2 = 0
         System::Call 'kernel32::GetCurrentProcessId() i.R3'
         Exec '"$R1\Uninstall.exe" /S /AfterExit=$R3$R4 _?=$EXEDIR'
     ${Else}
@@ -91,17 +79,17 @@ Function RemoveStarter
 FunctionEnd
 
 Function .onInit
+    ; The folder: _?=, the rest of the line, spaces and all; else its own.
     ${GetParameters} $R0
-    StrCpy $R0 " $R0"
-    StrCpy $R1 " _?="
-    Call Find
-    StrCpy $ExplicitDir $EXEDIR ; started as Settings starts it: its own folder
+    ${StrStr} $R1 " $R0" " _?="
+    StrCpy $ExplicitDir $EXEDIR
     StrCpy $Copy 0
-    ${If} $R2 >= 0
+    ${If} $R1 != ""
         StrCpy $Copy 1
-        IntOp $R3 $R2 + 4
-        StrCpy $ExplicitDir $R0 "" $R3 ; the rest of the line, spaces and all
-        StrCpy $R0 $R0 $R2 ; the switches before it
+        StrCpy $ExplicitDir $R1 "" 4
+        StrLen $R2 $R1
+        StrCpy $R0 " $R0" -$R2 ; the switches before it
+        ${IfThen} $R0 == " " ${|} StrCpy $R0 "" ${|}
         StrCpy $R3 $ExplicitDir "" -1
         ${IfThen} $R3 == "\" ${|} StrCpy $ExplicitDir $ExplicitDir -1 ${|}
     ${EndIf}
@@ -116,14 +104,8 @@ Function .onInit
     ClearErrors
     ${GetOptions} $R0 "${ELEVATED_MARKER}" $R1
     ${IfNotThen} ${Errors} ${|} StrCpy $Elevated 1 ${|}
-    ; The scope whose entry names this folder.
-    SetShellVarContext all
-    Call InstalledFolder
-    ${If} $R9 == $ExplicitDir
-        StrCpy $Requested 1
-    ${Else}
-        StrCpy $Requested 0
-    ${EndIf}
+    Call OneAtATime
+    StrCpy $Requested "" ; none: the entry that names the folder decides
     Call Scope
     ; Elevated before the copy is made, so that the copy, and the one that
     ; removes this program after it, have the rights too.
@@ -146,21 +128,22 @@ Function .onInit
 FunctionEnd
 
 Section
+    SetDetailsPrint none
+    SetOutPath $TEMP ; no folder goes while it is the working one
+    SetDetailsPrint both
     ; Just before anything goes: a game started while the player was asked
     ; keeps everything.
-    SetOutPath $TEMP ; no folder goes while it is the working one
     StrCpy $R0 $INSTDIR
     Call WaitWhileRunning
-    StrCpy $R0 $INSTDIR
     StrCpy $R1 "${FILE_LIST}"
-    Call RemoveListed
-    ${If} $R2 != ""
-        MessageBox MB_ICONSTOP "$(RemoveFailed)" /SD IDOK
-        SetErrorLevel ${EXIT_REMOVE}
-        Quit
+    Call SetAside
+    ${If} $Stuck != ""
+        !insertmacro Stop ${EXIT_HELD} "$(Held)"
     ${EndIf}
-    ; The uninstaller itself, unless it is the one running (in place, for an
-    ; installer, which removes it) or the one waiting for this copy.
+    StrCpy $R2 "${ASIDE}"
+    Call DeleteListed
+    ; The uninstaller itself, unless it is the one running (in place, for a
+    ; script) or the one waiting for this copy, whose own copy removes it.
     Delete "$INSTDIR\Uninstall.exe"
     StrCpy $R0 ""
     ${IfThen} $INSTDIR == $InstalledDir ${|} ReadRegDWORD $R0 SHCTX "${ENTRY}" FolderExisted ${|}
@@ -169,4 +152,5 @@ Section
         Delete "$SMPROGRAMS\Facereel.lnk"
         DeleteRegKey SHCTX "${ENTRY}"
     ${EndIf}
+    !insertmacro Unlock
 SectionEnd

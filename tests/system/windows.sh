@@ -9,16 +9,19 @@
 #   silent reinstall and a silent uninstall, which must fail and leave it all
 #   as it was; closes it, asks for --version as the menu would start it (a
 #   box), refuses the older build over it, and uninstalls;
-# - when things go wrong, each case from the state before: a lost or damaged
-#   uninstaller and a lost folder repaired by the installer; the game started
-#   while the uninstaller asks, the entry's QuietUninstallString meanwhile,
-#   then the uninstall confirmed (status 10, the install whole); a file where
-#   a folder goes (18, nothing changed); a drive that fills up while copying
-#   (19, nothing of it left); another program's folder refused (16) and its
-#   files untouched by an install beside them and its uninstall; for all users
-#   as a user without rights, a test build starting itself elevated with its
-#   switches, and from its scope page; a damaged installer, whose status is
-#   none of ours;
+# - when things go wrong (windows-faults.sh), each case from the state before:
+#   a lost or damaged uninstaller and a lost folder repaired by the installer;
+#   a DLL held by another program during an uninstall and an update (20,
+#   every file as it was); the uninstaller asking in German while a second
+#   uninstaller and an installer are refused (22) and the game is started
+#   (10, the install whole); No in its box (1, whole); a file where a folder
+#   goes (18); then the entry's UninstallString removes it, its page German;
+#   an update from the older build whose copy fails halfway (19) or that has
+#   no room (23), the older version whole and starting; another program's
+#   folder refused (16) and its files untouched beside ours; for all users as
+#   a user without rights, a test build starting itself elevated with its
+#   switches, and from its German pages with a second installer refused (22)
+#   meanwhile; a damaged installer, whose status is none of ours;
 # - for all users: installs the older build, updates it without a switch (the
 #   installer finds it), starts it, uninstalls it as Windows' Apps would.
 # Fails if anything of the game lands outside its scope or is left behind (a
@@ -155,110 +158,8 @@ install "$older" /S 11 "the older build over this one"
 install "$dir\\Uninstall.exe" /S 0 "the uninstall, as Windows' Apps runs it" && wineserver -w
 [[ -z $(new before.txt) ]] || fail "the uninstaller left: $(new before.txt)"
 
-# When things go wrong: each case from the state before anything was installed.
-clean() { [[ -z $(new before.txt) ]] || fail "$1 left: $(new before.txt)"; }
-user_dir='C:\users\'$user'\AppData\Local\Programs\Facereel' unix_dir=prefix/drive_c/users/$user/AppData/Local/Programs/Facereel
-#   an uninstaller lost (quarantined, say): the installer repairs the install
-install "$installer" /S 0 "the install before its uninstaller is lost"
-rm "$unix_dir/Uninstall.exe"
-touch "$unix_dir/gone.dll" # of an older version, which its entry names
-wine reg add "HKCU\\$entry" /v Files /d "$(value HKCU Files | sed 's/^REG_SZ //')gone.dll|" /f >/dev/null 2>&1
-install "$installer" /S 0 "a reinstall over a lost uninstaller"
-[[ -f $unix_dir/Uninstall.exe && ! -e $unix_dir/gone.dll && $(value HKCU DisplayVersion) == "REG_SZ $version" ]] ||
-    fail "not repaired by the entry's list"
-end=$(x86_64-w64-mingw32-objdump -h "$unix_dir/Uninstall.exe" | awk '$1 ~ /^[0-9]+$/ { print $3, $6 }' |
-    while read -r size at; do echo $((16#$size + 16#$at)); done | sort -n | tail -1) # the program; its data after
-head -c $((end + 4096)) "$unix_dir/Uninstall.exe" >damaged.exe && mv damaged.exe "$unix_dir/Uninstall.exe"
-status=0 && wine "$user_dir\\Uninstall.exe" /S "_?=$user_dir" || status=$?
-[[ $status == 2 ]] || fail "the damaged uninstaller gave $status, not NSIS's own 2"
-install "$installer" /S 0 "a reinstall over a damaged uninstaller"
-rm -r "$unix_dir" # a roaming profile brings the entry and the shortcut, not the folder
-install "$installer" /S 0 "a reinstall over a lost folder"
-[[ -z $(comm -3 <(grep "$unix_dir/" installed.txt) <(state | grep "$unix_dir/")) ]] || fail "not repaired whole"
-#   the game started while the uninstaller asks, and the entry's own uninstall
-#   strings meanwhile: nothing goes, and the status says so
-state >whole.txt
-wine "$user_dir\\Uninstall.exe" & asking=$!
-box=$(found 'Facereel Uninstall') || fail "the uninstaller did not ask"
-wine start "C:\\users\\$user\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Facereel.lnk"
-found Facereel >/dev/null || fail "the repaired install started no game"
-eval "quiet=($(value HKCU QuietUninstallString | sed 's/^REG_SZ //; s/\\/\\\\/g'))"
-install "${quiet[@]}" 10 "the QuietUninstallString while the game runs"
-answer "$box" >/dev/null # Yes: remove
-box=$(found 'Facereel Uninstall') || fail "no box for the running game" # its window's name ends in a space
-[[ $(answer "$box" Escape) == *"Facereel is running"* ]] || fail "the box did not say the game runs" # Cancel
-status=0 && wait $asking || status=$?
-[[ $status == 10 ]] || fail "the uninstaller confirmed while the game ran: status $status, not 10"
-same whole.txt || fail "not whole after a refused uninstall"
-xdotool windowfocus "$(window Facereel)" key alt+F4 && gone || fail "the game did not end"
-#   a file where a folder of the install goes: refused before anything changes
-mv "$unix_dir/platforms" platforms && touch "$unix_dir/platforms" && state >blocked.txt
-install "$installer" /S 18 "an update with a file in the way"
-same blocked.txt || fail "a refused update changed something"
-rm "$unix_dir/platforms" && mv platforms "$unix_dir/platforms"
-install "${quiet[@]}" 0 "the QuietUninstallString" && wineserver -w
-clean "the uninstall after the repair"
-#   a drive that fills up while copying: what was written goes again, and no
-#   entry or shortcut names a program that is not there
-mkdir small
-if mount -t tmpfs -o size=4m tmpfs small 2>/dev/null; then
-    ln -sfn "$work/small" prefix/dosdevices/s:
-    install "$installer" /S '/D=S:\Facereel' 19 "an install onto a drive that fills up"
-    [[ -z $(ls -A small) ]] || fail "a failed copy left $(ls -A small)"
-    clean "the failed copy"
-    full="a full drive 19 and nothing left"
-else
-    full="a full drive not tried (no tmpfs could be mounted here)"
-fi
-#   another program's files: refused in their folder, left alone beside it
-mkdir -p prefix/drive_c/Games prefix/drive_c/blocked && touch prefix/drive_c/blocked/platforms
-printf 'not ours\n' >prefix/drive_c/Games/Qt6Core.dll && printf 'my notes\n' >prefix/drive_c/Games/notes.txt
-theirs=$(sha256sum prefix/drive_c/Games/* prefix/drive_c/blocked/*) && state >others.txt
-install "$installer" /S '/D=C:\Games' 16 "an install into another program's folder"
-install "$installer" /S '/D=C:\blocked' 16 "an install where a file stands in place of a folder"
-same others.txt || fail "a refused install changed something"
-install "$installer" /S '/D=C:\Games\Facereel' 0 "an install beside another program's files"
-install 'C:\Games\Facereel\Uninstall.exe' /S 0 "its uninstall" && wineserver -w
-[[ $(sha256sum prefix/drive_c/Games/* prefix/drive_c/blocked/*) == "$theirs" && -z $(new others.txt) ]] ||
-    fail "another program's files changed"
-rm -r prefix/drive_c/Games prefix/drive_c/blocked
-#   for all users, as a user without rights: it starts itself again elevated
-#   with every switch and returns that copy's status (a test build: Wine's
-#   user is always an administrator); never outside Program Files
-(cd "$top" && SOURCE_DATE_EPOCH=0 cmake -DSTAGE="$(dirname "$installer")/facereel-$version-windows-x64" -DOUT="$work/user" \
-    -DNSIS_DEFINES=-DTEST_NOT_ADMIN -P build/windows/package.cmake) >user.log 2>&1 || fail "the test build"
-as_user=$work/user/facereel-$version-windows-x64.exe
-install "$as_user" /S /AllUsers '/D=C:\Games\Facereel' 17 "all users outside Program Files"
-install "$as_user" /S /AllUsers '/D=C:\Program' 'Files\Elevated' 0 "all users, elevated, with /D="
-[[ $(value HKLM InstallLocation) == 'REG_SZ C:\Program Files\Elevated' ]] || fail "the elevated copy lost /D="
-elevated=prefix/drive_c/Program\ Files/Elevated
-mv "$elevated/platforms" platforms && touch "$elevated/platforms"
-install "$as_user" /S 18 "an elevated update with a file in the way (its copy's status)"
-rm "$elevated/platforms" && mv platforms "$elevated/platforms"
-install 'C:\Program Files\Elevated\Uninstall.exe' /S 0 "its uninstall, elevated" && wineserver -w
-clean "the elevated install"
-#   the same from its pages: "For everyone" starts the elevated copy at the folder page
-visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1; }
-says() { reads "$1" | grep -q "$2"; }
-wine "$as_user" & asking=$!
-poll eval '[[ -n $(visible "Facereel Setup ") ]]' && setup=$(visible 'Facereel Setup ') || fail "no installer window"
-poll says "$setup" 'License' && xdotool key Return || fail "no licence page"
-poll says "$setup" 'Install for' && xdotool key alt+e Return || fail "no page to choose the scope"
-poll eval '[[ -n $(visible "Facereel Setup ") && $(visible "Facereel Setup ") != "$setup" ]]' ||
-    fail "no elevated copy for everyone"
-child=$(visible 'Facereel Setup ')
-poll says "$child" 'Install Location' && xdotool key Return || fail "the elevated copy did not start at the folder"
-poll says "$child" 'Completing' && xdotool key Return || fail "the elevated copy did not finish"
-status=0 && wait $asking || status=$?
-[[ $status == 0 && $(value HKLM InstallLocation) == 'REG_SZ C:\Program Files\Facereel' && -z $(value HKCU DisplayName) ]] ||
-    fail "chosen on its page, for everyone: status $status, not installed for all users"
-install 'C:\Program Files\Facereel\Uninstall.exe' /S 0 "its uninstall" && wineserver -w
-clean "the install for everyone chosen on its page"
-#   a damaged installer: NSIS's own refusal, none of ours
-head -c $(($(stat -c %s "$installer") / 2)) "$installer" >damaged.exe
-status=0 && wine damaged.exe /S || status=$?
-((status != 0 && (status < 10 || status > 21))) || fail "the damaged installer gave status $status"
-clean "the damaged installer"
+# When things go wrong.
+source "$top/tests/system/windows-faults.sh"
 
 # For all users: the older build, then this one finds it and updates it.
 install "$older" /S /AllUsers 0 "the older build, for all users"
@@ -276,8 +177,10 @@ printf '%s\n' "per user: 0.99 updated to $version, one entry and shortcut, nothi
     "German with '.' and ' ': money $money, winnings $winnings, not a yen lost; 2 000.5 read as more than the money;" \
     "while it ran a reinstall and an uninstall gave status 10 and changed nothing; --version in a box; 0.99 over" \
     "$version refused with 11; uninstalled, nothing left. For all users: 0.99 updated without a switch, started," \
-    "uninstalled, nothing left. The manifest is in the program. When things go wrong: a lost uninstaller repaired;" \
-    "the game started while the uninstaller asked, the QuietUninstallString and the confirmed uninstall gave 10 and" \
-    "left it whole; a file in the way 18, $full, another program's folder 16, their files untouched beside ours;" \
-    "elevated with /D= and its copy's statuses returned, from its page too, outside Program Files 17;" \
-    "a damaged installer $status."
+    "uninstalled, nothing left. The manifest is in the program. When things go wrong: a lost or damaged" \
+    "uninstaller and a lost folder repaired; a held DLL 20 for the uninstall and an update, both ways of holding;" \
+    "while the uninstaller asked in German a second one and an installer 22, the started game 10, whole; No 1," \
+    "whole; a file in the way 18; the UninstallString then removed it; an update failing halfway 19, $full," \
+    "the older version whole and started; another program's folder 16, their files untouched beside ours;" \
+    "elevated with /D= and its copy's statuses returned, from its German pages too with a second installer 22," \
+    "outside Program Files 17; a damaged installer $status."
