@@ -93,6 +93,8 @@ private slots:
             << "Comment" << Look{twips(480, 3480, 5055, 735), "script", 27.75, true, Qt::AlignHCenter};
         QTest::newRow("Spin, written out")
             << "Controller" << Look{twips(3840, 2400, 1695, 495), "sans-serif", 8, false, {}};
+        QTest::newRow("window, where it starts") // the client area, on the screen
+            << "Form1" << Look{twips(2700, 2070, 6000, 4500), "sans-serif", 8, false, {}};
     }
     void keepsItsDesign()
     {
@@ -100,12 +102,13 @@ private slots:
         QFETCH(Look, look);
         Game g;
         g.w.show();
-        const auto *w = g.w.findChild<QWidget *>(name);
+        const auto *w = name == g.w.objectName() ? &g.w : g.w.findChild<QWidget *>(name);
         QVERIFY(w);
         const QRect place = look.place.isEmpty() ? QRect(look.place.topLeft(), w->sizeHint()) : look.place;
         QCOMPARE(w->geometry(), place);
         for (const QWidget *other : g.w.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) // no two overlap
-            QVERIFY2(other == w || !other->geometry().intersects(w->geometry()), qPrintable(other->objectName()));
+            QVERIFY2(w == &g.w || other == w || !other->geometry().intersects(w->geometry()),
+                     qPrintable(other->objectName()));
         // Windows has Arial for the sans-serif, and the script face that the game brings.
         const QHash<QString, QString> faces{
             {"sans-serif", OnWindows ? "^(Arial|Liberation Sans)$" : "Sans\\b(?! Mono)"},
