@@ -38,8 +38,12 @@ private slots:
         QTest::newRow("bonus, stray 0 voids W and W W") << Row{"W 0 W 1 1 3 1 W W W 0 W 1 1 3 1 W", Start};
         QTest::newRow("bonus, stray 2 voids W and W W") << Row{"W 2 W 1 1 3 1 W W W 2 W 1 1 3 1 W", Start};
         QTest::newRow("bonus, stray 3 voids W and W W") << Row{"W 3 W 1 1 3 1 W W W 3 W 1 1 3 1 W", Start};
-        QTest::newRow("bonus too big") << Row{
-            "¥1.8E+308 " + Bonus, "1.8E+308" + Start.mid(4), {"That bonus is too big to pay out.|0|Stop!"}};
+        for (const QString sign : {"", "-"}) { // the largest amount to the bit, and the next double past it
+            const QString largest = sign + "1.79769313486231E+308", past = sign + "1.7976931348623101E+308";
+            QTest::newRow(qPrintable(largest)) << Row{"¥" + largest + ' ' + Bonus, largest + Bonused.mid(4)};
+            QTest::newRow(qPrintable(past))
+                << Row{"¥" + past + ' ' + Bonus, past + Start.mid(4), {"That bonus is too big to pay out.|0|Stop!"}};
+        }
         QTest::newRow("bonus, off the reels") << Row{"W W 4 -5 1 1 3 1 W", Bonused};
         QTest::newRow("bonus, then Spin") << Row{Bonus + Spin, "1090|0||10" + Spinning.mid(9)};
         QTest::newRow("bonus while spinning") << Row{Spin + Bonus, "1090|100|You've got it!" + Spinning.mid(6)};
