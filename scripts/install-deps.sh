@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building (run), testing (test),
 # benchmarking (bench), the screen reader check (screenreader), the bench
-# under a screen reader (bench-screenreader), the Wayland check (wayland) or
-# the Windows build and its check (windows) needs, and only those that are
-# missing. One list for every set-up command.
+# under a screen reader (bench-screenreader), the Wayland check (wayland),
+# the README's picture (screenshot) or the Windows build and its check
+# (windows) needs, and only those that are missing. One list for every
+# set-up command.
 set -euo pipefail
 
 purpose=${1:-run}
@@ -32,6 +33,10 @@ if [[ $purpose == wayland ]]; then
     # tests/system/wayland.sh: Weston on its X11 backend inside a private X
     # server driven by xdotool, Qt's Wayland platform and XWayland, screenshots.
     packages+=(weston qt6-wayland xwayland xvfb xdotool imagemagick x11-utils)
+fi
+if [[ $purpose == screenshot ]]; then
+    # scripts/screenshot.sh: a private X server driven by xdotool, ImageMagick's import.
+    packages+=(xvfb xdotool imagemagick)
 fi
 if [[ $purpose == windows ]]; then
     # packaging/windows/build.sh: MinGW-w64 with posix threads, which Qt
