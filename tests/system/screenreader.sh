@@ -22,8 +22,9 @@ top=$(realpath "$(dirname "$0")/../..")
 cd "$3"
 trap 'kill $(jobs -p) 2>/dev/null || true' EXIT
 said() { sed -n "s/.*SPEECH OUTPUT: '\(.*\)' *{.*/\1/p" orca.log 2>/dev/null || true; }
-Xvfb :57 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null &
-export DISPLAY=:57
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>display 2>/dev/null & # a free display
+for _ in {1..100}; do [[ -s display ]] && break; sleep 0.1; done
+export DISPLAY=:$(<display)
 /usr/libexec/at-spi-bus-launcher --launch-immediately 2>/dev/null &
 sleep 1
 script -qfc 'orca -d speech --debug-file /dev/tty >orca.out 2>&1' orca.log </dev/null >/dev/null &
