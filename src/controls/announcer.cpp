@@ -39,10 +39,3 @@ void Announcer::tell(const QString &outcome, const QString &winnings, const QStr
 {
     say(QStringLiteral("%1 Winnings %2. Money %3.").arg(outcome, winnings, money));
 }
-
-void Announcer::say(const QString &line)
-{
-    hide();
-    setAccessibleName(line);
-    show();
-}

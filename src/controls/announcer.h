@@ -1,7 +1,8 @@
-// Tells a screen reader how a round ended, and of a fresh start. Orca speaks
-// an object of the notification role when it is shown, whether or not it has
-// the focus, so the line is set as the name of an empty child and the child
-// shown anew.
+// Tells a screen reader how a round ended, and of a fresh start, without the
+// focus moving. The line is set as the name of an empty child of the window,
+// where a screen reader walking the window finds the last one too; how it is
+// spoken at once is the platform's part (announcer_shown.cpp,
+// announcer_windows.cpp).
 #pragma once
 
 #include <QWidget>
