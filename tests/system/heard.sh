@@ -11,30 +11,25 @@ click() { xdotool mousemove $("$top/scripts/design-point.sh" "$@") click 1 && sl
 heard=0
 expect() { # the next line must match $1; Orca can stall for 25 s on a busy machine
     heard=$((heard + 1))
-    for _ in {1..600}; do
-        line=$(said | sed -n "${heard}p")
-        [[ -n $line ]] && break
-        sleep 0.1
-    done
+    for _ in {1..600}; do line=$(said | sed -n "${heard}p") && [[ -n $line ]] && break; sleep 0.1; done
     [[ $line =~ ^$1$ ]] || fail "expected '$1', heard '$line'"
     echo "heard: $line"
     money=${line##* }
 }
 quiet() { [[ $(said | wc -l) == "$heard" ]] || fail "$1: $(said | tail -n +$((heard + 1)))"; }
 outcome="(Jackpot!!!|Four Heads!!|Triple Strike!|Double Double!!|Double!|Double|Tough Luck!)"
+press() { if [[ $1 == keys ]]; then xdotool key alt+s; else click Controller; fi; }
 play() { # BET keys|mouse; keys pass through Orca first: typed faster, some are lost
     [[ $2 == keys ]] || click Bet
     xdotool key ctrl+a type --delay 150 "$1"
-    for step in spin stop; do
-        if [[ $2 == keys ]]; then xdotool key alt+s; else click Controller; fi
-        [[ $step == stop ]] || { sleep 1 && quiet "heard while the reels spin"; }
-    done
+    press "$2" && sleep 1 && quiet "heard while the reels spin"
+    press "$2"
     expect "$outcome Winnings [0-9.,E+]+\. Money [0-9.,E+]+\."
 }
 play 10 keys
 play 10 mouse
-for target in w w 1 1 3 1 w; do # the winnings bonus
-    if [[ $target == w ]]; then click Winnings; else click Output "$target"; fi
+for target in Winnings Winnings "Output 1" "Output 1" "Output 3" "Output 1" Winnings; do # the winnings bonus
+    click $target # a name and maybe an index
 done
 expect "You've got it! Winnings 100\. Money $((${money%.} + 100))\."
 for _ in {1..100}; do # all in, until a round is lost
