@@ -2,9 +2,11 @@
 
 #include <QAccessible>
 
-// UI Automation has no event for an object shown or renamed. Qt raises a
-// notification, which Narrator and NVDA speak at once, for a value change
-// whose value is a text; elsewhere that event would be dropped with a warning.
+// Qt's UI Automation bridge forwards neither an object shown nor a name
+// changed. It raises a notification, which Narrator and NVDA speak at once,
+// for a value change whose value is a text; elsewhere that event would be
+// dropped with a warning. Named and shown all the same, so that a walk through
+// the window finds the last line.
 void Announcer::say(const QString &line)
 {
     setAccessibleName(line);
