@@ -5,8 +5,8 @@
 !define ENTRY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Facereel"
 
 ; Exit statuses. 0, 1 (the player cancelled) and 2 (aborted, or a damaged
-; file) are NSIS's own; ours start at 10. docs/windows.md says what a caller
-; should do with each. 12 is no longer given.
+; file) are NSIS's own; ours start at 10. docs/windows-installer.md says what
+; a caller should do with each. 12 is no longer given.
 !define EXIT_RUNNING 10   ; the game runs from the folder: nothing changed
 !define EXIT_NEWER 11     ; a newer version is installed: nothing changed
 !define EXIT_ADMIN 13     ; for all users without administrator rights: nothing changed
