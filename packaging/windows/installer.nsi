@@ -90,11 +90,11 @@ Function ScopePage
     Pop $R0
     ${NSD_CreateRadioButton} 0 0 100% 12u "$(ScopeMe)"
     Pop $R0
-    ${NSD_CreateLabel} 12u 13u -12u 20u "$(ScopeMeText)"
+    ${NSD_CreateLabel} 12u 13u -12u 30u "$(ScopeMeText)" ; three lines, for the longer languages
     Pop $R1
-    ${NSD_CreateRadioButton} 0 42u 100% 12u "$(ScopeAll)"
+    ${NSD_CreateRadioButton} 0 50u 100% 12u "$(ScopeAll)"
     Pop $ScopeAllRadio
-    ${NSD_CreateLabel} 12u 55u -12u 20u "$(ScopeAllText)"
+    ${NSD_CreateLabel} 12u 63u -12u 30u "$(ScopeAllText)"
     Pop $R1
     ${If} $ForAllUsers = 1
         ${NSD_Check} $ScopeAllRadio
