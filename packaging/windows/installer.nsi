@@ -169,6 +169,7 @@ Section
     ${AndIf} $OldFiles == "" ; CPack's 1.00: none of its values stays
         DeleteRegKey SHCTX "${ENTRY}"
     ${EndIf}
+    ClearErrors
     WriteRegStr SHCTX "${ENTRY}" DisplayName "Facereel"
     WriteRegStr SHCTX "${ENTRY}" DisplayVersion "${VERSION}"
     WriteRegDWORD SHCTX "${ENTRY}" VersionMajor ${VERSION_MAJOR}

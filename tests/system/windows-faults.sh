@@ -4,7 +4,6 @@
 # must be as it was, the uninstaller and the entry working.
 clean() { [[ -z $(new before.txt) ]] || fail "$1 left: $(new before.txt)"; }
 sums() { (cd "$1" && find . -type f -exec sha256sum {} + | sort); } # every file of a folder, and what it holds
-visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1; }
 says() { reads "$1" | grep -q "$2"; }
 stage=$(dirname "$installer")/facereel-$version-windows-x64
 test_build() { # DEFINE: this installer built again with a test's define, in $work/DEFINE
@@ -66,7 +65,7 @@ status=0 && wait $asking || status=$?
 [[ $status == 10 ]] || fail "the uninstaller confirmed while the game ran: status $status, not 10"
 install "${quiet[@]}" 10 "the QuietUninstallString while the game runs"
 same whole.txt || fail "not whole after a refused uninstall"
-xdotool windowfocus "$(window Facereel)" key alt+F4 && gone || fail "the game did not end"
+quit || fail "the game did not end"
 #   No in the uninstaller's box: everything stays, the uninstaller too
 wine "$user_dir\\Uninstall.exe" & asking=$!
 box=$(found 'Facereel entfernen') && answer "$box" n >/dev/null || fail "the uninstaller did not ask"
@@ -107,7 +106,7 @@ fi
 same older.txt && [[ $(sums "$unix_where") == $(<older.sums) ]] || fail "a failed update changed the older version"
 wine start "$where\\facereel.exe"
 found Facereel >/dev/null || fail "the older version did not start after a failed update"
-xdotool windowfocus "$(window Facereel)" key alt+F4 && gone || fail "the game did not end"
+quit || fail "the game did not end"
 install "$where\\Uninstall.exe" /S 0 "its uninstall" && wineserver -w
 clean "the failed updates"
 #   another program's files: refused in their folder, left alone beside it

@@ -53,6 +53,8 @@ running() { # a facereel.exe of this prefix, not of anyone else's
     return 1
 }
 gone() { poll eval '! running'; }
+visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1; }
+quit() { poll eval '[[ -n $(visible Facereel) ]]' && xdotool windowfocus "$(visible Facereel)" key alt+F4 && gone; } # the game, once shown
 # A control's middle: Wine puts the client area where the design does, at twice the size.
 at() { read -r x y < <("$top/scripts/design-point.sh" "$@") && echo $((2 * x)) $((2 * y)); }
 crop() { import -window root -crop "$1" "png:${2:--}"; }
@@ -128,7 +130,7 @@ files=$(grep -c "/Programs/Facereel/.*\.[a-z]*$" <<<"$mine")
     fail "$files files installed: not only the new ones and the uninstaller"
 
 wine start "C:\\users\\$user\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Facereel.lnk"
-game=$(found Facereel) || fail "the shortcut started no game"
+found Facereel >/dev/null || fail "the shortcut started no game"
 spin 2.5 && poll eval '! still' || fail "the reels did not turn"
 xdotool click 1 && poll still || fail "the reels did not stop"
 money=$(shown Money) winnings=$(shown Winnings)
@@ -145,8 +147,7 @@ install "$installer" /S 10 "a reinstall while the game runs"
 install "$dir\\Uninstall.exe" /S "_?=$dir" 10 "an uninstall while the game runs"
 same playing.txt || fail "changed while the game ran"
 running || fail "the game died"
-xdotool windowfocus "$game" key alt+F4
-gone || fail "the game did not end with its window"
+quit || fail "the game did not end with its window"
 
 wine start "$dir\\facereel.exe" --version
 box=$(found Facereel) || fail "no box for --version without a console"
@@ -167,8 +168,8 @@ install "$installer" /S 0 "the update, for all users"
 [[ $(value HKLM DisplayVersion) == "REG_SZ $version" && -z $(value HKCU DisplayName) ]] ||
     fail "not one entry of $version for all users"
 wine start 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Facereel.lnk'
-game=$(found Facereel) || fail "the all-users shortcut started no game"
-xdotool windowfocus "$game" key alt+F4 && gone || fail "the game did not end"
+found Facereel >/dev/null || fail "the all-users shortcut started no game"
+quit || fail "the game did not end"
 dir=$(value HKLM InstallLocation) dir=${dir#REG_SZ }
 install "$dir\\Uninstall.exe" /S 0 "the uninstall for all users" && wineserver -w
 [[ -z $(new before.txt) ]] || fail "the uninstaller for all users left: $(new before.txt)"
