@@ -19,12 +19,14 @@ InstallDir "$LOCALAPPDATA\Programs\Facereel" ; its last part is added to a folde
 AllowSkipFiles off ; a file that cannot be written stops the install
 !define /math VERSION_HIGH ${VERSION_MAJOR} << 16
 !define /math VERSION_NUMBER ${VERSION_HIGH} + ${VERSION_MINOR} ; to compare with an installed one
+!define WRITTEN "${FILE_LIST}Uninstall.exe|" ; every file this installer writes
 
 Var ScopeAllRadio ; the scope page's "for everyone"
 Var OnPage        ; 1 while a page's choice is checked: a refusal goes back to it
 Var FolderExisted ; 1 if the folder was there, empty, before Facereel: never removed
 Var MadeFolder    ; 1 if this installer made the folder
 Var OldFiles      ; the installed version's files (its entry's list), "" for CPack's 1.00
+Var OldList       ; what is set aside of it: those, this version's names and its uninstaller
 Var OldFolderExisted ; its FolderExisted
 Var Copying       ; 1 from the first new file until the entry is written: a failure rolls back
 
@@ -126,19 +128,20 @@ Function SetAsideOld
     ${If} $InstalledDir != ""
         ReadRegStr $OldFiles SHCTX "${ENTRY}" Files
         ReadRegDWORD $OldFolderExisted SHCTX "${ENTRY}" FolderExisted
+        StrCpy $OldList "$OldFiles${WRITTEN}"
         StrCpy $R0 $InstalledDir
-        StrCpy $R1 "$OldFiles${FILE_LIST}Uninstall.exe|"
+        StrCpy $R1 $OldList
         Call SetAside
         ${If} $Stuck != ""
             !insertmacro Stop ${EXIT_HELD} "$(Held)"
         ${EndIf}
     ${EndIf}
     StrCpy $R0 $INSTDIR
-    StrCpy $R1 "${FILE_LIST}Uninstall.exe|"
+    StrCpy $R1 "${WRITTEN}"
     Call SetAside
     ${If} $Stuck != ""
         StrCpy $R0 $InstalledDir
-        StrCpy $R1 "$OldFiles${FILE_LIST}Uninstall.exe|"
+        StrCpy $R1 $OldList
         Call PutBack
         !insertmacro Stop ${EXIT_HELD} "$(Held)"
     ${EndIf}
@@ -194,12 +197,12 @@ SectionEnd
 ; was elsewhere; and what CPack's 1.00 wrote beside its files.
 Function DropOld
     StrCpy $R0 $INSTDIR
-    StrCpy $R1 "${FILE_LIST}Uninstall.exe|"
+    StrCpy $R1 "${WRITTEN}"
     StrCpy $R2 "${ASIDE}"
     Call DeleteListed
     ${IfThen} $InstalledDir == "" ${|} Return ${|}
     StrCpy $R0 $InstalledDir
-    StrCpy $R1 "$OldFiles${FILE_LIST}Uninstall.exe|"
+    StrCpy $R1 $OldList
     Call DeleteListed
     ${If} $InstalledDir != $INSTDIR
     ${AndIf} $OldFolderExisted != 1
@@ -227,7 +230,7 @@ Function .onInstFailed
     SetDetailsPrint both
     ${If} $Copying = 1
         StrCpy $R0 $INSTDIR
-        StrCpy $R1 "${FILE_LIST}Uninstall.exe|"
+        StrCpy $R1 "${WRITTEN}"
         StrCpy $R2 ""
         Call DeleteListed
         StrCpy $R9 $Stuck
@@ -237,7 +240,7 @@ Function .onInstFailed
             DeleteRegKey SHCTX "${ENTRY}"
         ${Else}
             StrCpy $R0 $InstalledDir
-            StrCpy $R1 "$OldFiles${FILE_LIST}Uninstall.exe|"
+            StrCpy $R1 $OldList
             Call PutBack
             SetDetailsPrint none
             SetOutPath $InstalledDir ; the shortcut to the old folder again, should it have moved

@@ -124,7 +124,7 @@ Function CheckWritable
     FileClose $R0
     Delete "$INSTDIR\facereel-write-check.tmp"
     StrCpy $R0 $INSTDIR
-    StrCpy $R3 "${FILE_LIST}Uninstall.exe|"
+    StrCpy $R3 "${WRITTEN}"
     ${Do}
         Call NextInside
         ${IfThen} $R4 == "" ${|} ${Break} ${|}
